@@ -1,0 +1,25 @@
+#include "platform/Platform.h"
+
+namespace platform {
+
+Platform& DefaultPlatform();  // Win32Platform.cpp or HostPlatform.cpp
+
+namespace {
+Platform* g_current = nullptr;
+}
+
+Platform& Sys() { return g_current ? *g_current : DefaultPlatform(); }
+
+Platform* SetPlatform(Platform* p) {
+    Platform* previous = g_current ? g_current : &DefaultPlatform();
+    g_current = p;
+    return previous;
+}
+
+std::string LoadStr(unsigned id) {
+    char buf[1024];
+    int n = Sys().LoadString(id, buf, sizeof buf);
+    return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
+}
+
+}  // namespace platform

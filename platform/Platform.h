@@ -1,0 +1,81 @@
+// The seam between the program and the operating system's services other than
+// windowing: clock, locale, string table, launching, process information, the
+// media control interface and the system message box. The Win32 build forwards
+// to the real calls; tests install fakes with SetPlatform.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// The fields of the system's local time structure, in its order.
+struct LocalTime {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t dayOfWeek = 0;
+    std::uint16_t day = 0;
+    std::uint16_t hour = 0;
+    std::uint16_t minute = 0;
+    std::uint16_t second = 0;
+    std::uint16_t milliseconds = 0;
+};
+
+using LCID = std::uint32_t;
+using LCTYPE = std::uint32_t;
+using MciDevice = std::uint32_t;
+using MciError = std::uint32_t;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // GetLocalTime.
+    virtual LocalTime GetLocalTime() = 0;
+
+    // GetSystemDefaultLCID.
+    virtual LCID GetSystemDefaultLCID() = 0;
+    // GetLocaleInfoA: copies the item with its terminating zero into buf and
+    // returns the count including the zero; 0 on failure (also when it does
+    // not fit in size characters).
+    virtual int GetLocaleInfo(LCID locale, LCTYPE item, char* buf, int size) = 0;
+    // CompareStringA: 1 less, 2 equal, 3 greater, 0 on failure. Lengths of -1
+    // mean zero-terminated.
+    virtual int CompareString(LCID locale, std::uint32_t flags, const char* a, int lenA,
+                              const char* b, int lenB) = 0;
+
+    // LoadStringA from the program's string table: copies at most size - 1
+    // characters and a zero, returns the count copied (0 when absent).
+    virtual int LoadString(unsigned id, char* buf, int size) = 0;
+
+    // WinExec: a result of 31 or less is a failure.
+    virtual unsigned WinExec(const char* commandLine, unsigned showCommand) = 0;
+    // GetCommandLineA.
+    virtual std::string GetCommandLine() = 0;
+    // GetModuleFileNameA of the program itself.
+    virtual std::string GetModuleFileName() = 0;
+
+    // mciSendCommandA; params points at the command's parameter block.
+    virtual MciError MciSendCommand(MciDevice device, std::uint32_t message,
+                                    std::uintptr_t flags, void* params) = 0;
+    // mciGetErrorStringA: false when the code has no text.
+    virtual bool MciGetErrorString(MciError error, char* buf, unsigned size) = 0;
+
+    // MessageBoxA; owner is an HWND (or null).
+    virtual int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) = 0;
+};
+
+// The platform in force. The Win32 build starts with the real one; the host
+// build starts with a portable one (clock from the C library, no locale data,
+// the built-in string table, nothing can be launched, no media devices).
+Platform& Sys();
+
+// Installs p (not owned) and returns the previous platform; null restores the
+// default.
+Platform* SetPlatform(Platform* p);
+
+// Loads a string of the program's string table through the platform (empty
+// when absent).
+std::string LoadStr(unsigned id);
+
+}  // namespace platform

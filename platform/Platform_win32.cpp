@@ -1,0 +1,73 @@
+// The real platform: every call forwards to the Win32 function of its name.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "platform/Platform.h"
+
+namespace platform {
+namespace {
+
+class Win32Platform final : public Platform {
+public:
+    LocalTime GetLocalTime() override {
+        SYSTEMTIME st;
+        ::GetLocalTime(&st);
+        LocalTime lt;
+        lt.year = st.wYear;
+        lt.month = st.wMonth;
+        lt.dayOfWeek = st.wDayOfWeek;
+        lt.day = st.wDay;
+        lt.hour = st.wHour;
+        lt.minute = st.wMinute;
+        lt.second = st.wSecond;
+        lt.milliseconds = st.wMilliseconds;
+        return lt;
+    }
+    LCID GetSystemDefaultLCID() override { return ::GetSystemDefaultLCID(); }
+    int GetLocaleInfo(LCID locale, LCTYPE item, char* buf, int size) override {
+        return ::GetLocaleInfoA(locale, item, buf, size);
+    }
+    int CompareString(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b,
+                      int lenB) override {
+        return ::CompareStringA(locale, flags, a, lenA, b, lenB);
+    }
+    int LoadString(unsigned id, char* buf, int size) override {
+        return ::LoadStringA(::GetModuleHandleA(nullptr), id, buf, size);
+    }
+    unsigned WinExec(const char* commandLine, unsigned showCommand) override {
+        return ::WinExec(commandLine, showCommand);
+    }
+    std::string GetCommandLine() override { return ::GetCommandLineA(); }
+    std::string GetModuleFileName() override {
+        // Grow the buffer until the whole path fits.
+        std::string path(MAX_PATH, '\0');
+        for (;;) {
+            DWORD n = ::GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+            if (n == 0) return std::string();
+            if (n < path.size()) {
+                path.resize(n);
+                return path;
+            }
+            path.resize(path.size() * 2);
+        }
+    }
+    MciError MciSendCommand(MciDevice device, std::uint32_t message, std::uintptr_t flags,
+                            void* params) override {
+        return ::mciSendCommandA(device, message, flags, reinterpret_cast<DWORD_PTR>(params));
+    }
+    bool MciGetErrorString(MciError error, char* buf, unsigned size) override {
+        return ::mciGetErrorStringA(error, buf, size) != FALSE;
+    }
+    int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override {
+        return ::MessageBoxA(static_cast<HWND>(owner), text, caption, flags);
+    }
+};
+
+}  // namespace
+
+Platform& DefaultPlatform() {
+    static Win32Platform instance;
+    return instance;
+}
+
+}  // namespace platform

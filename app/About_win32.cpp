@@ -1,0 +1,3 @@
+#include "app/About.h"
+
+TAboutFrm* AboutFrm = nullptr;

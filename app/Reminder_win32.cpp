@@ -1,0 +1,3 @@
+#include "app/Reminder.h"
+
+TRemindersFrm* RemindersFrm = nullptr;

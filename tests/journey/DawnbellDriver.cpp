@@ -1,0 +1,140 @@
+// Drives Dawnbell from another process for the journey tests: finds its
+// windows by title, reads and sets control texts, clicks buttons and closes
+// windows with the messages a user's actions produce.
+//
+//   DawnbellDriver wait <title> [ms]          wait until a visible top-level window has this title
+//   DawnbellDriver gone <title> [ms]          wait until no visible window has this title
+//   DawnbellDriver client <title>             print the client size "W H"
+//   DawnbellDriver close <title>              send WM_CLOSE (the close box)
+//   DawnbellDriver click <title> <text>       click the button whose caption is text
+//   DawnbellDriver gettext <title> <n>        print the text of the n-th child window (depth first)
+//   DawnbellDriver settext <title> <n> <text> set the text of the n-th child window
+//   DawnbellDriver children <title>           list the child windows: index, class, text
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Found {
+    const char* title;
+    HWND hwnd;
+};
+
+BOOL CALLBACK MatchTitle(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<Found*>(l);
+    char buf[512];
+    GetWindowTextA(h, buf, sizeof buf);
+    RECT r;
+    GetWindowRect(h, &r);
+    if (IsWindowVisible(h) && r.right > r.left && std::strcmp(buf, f->title) == 0) {
+        f->hwnd = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTopLevel(const char* title) {
+    Found f{title, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&f));
+    return f.hwnd;
+}
+
+BOOL CALLBACK CollectChild(HWND h, LPARAM l) {
+    reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> list;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&list));
+    return list;
+}
+
+std::string TextOf(HWND h) {
+    LRESULT n = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
+    std::string s(static_cast<std::size_t>(n) + 1, '\0');
+    SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(std::strlen(s.c_str()));
+    return s;
+}
+
+HWND WaitFor(const char* title, int ms) {
+    for (int waited = 0;; waited += 50) {
+        if (HWND h = FindTopLevel(title)) return h;
+        if (waited >= ms) return nullptr;
+        Sleep(50);
+    }
+}
+
+int Fail(const char* what, const char* title) {
+    std::fprintf(stderr, "DawnbellDriver: %s: %s\n", what, title);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: DawnbellDriver command title [args]\n");
+        return 2;
+    }
+    std::string cmd = argv[1];
+    const char* title = argv[2];
+    int ms = argc > 3 ? std::atoi(argv[3]) : 10000;
+
+    if (cmd == "wait") return WaitFor(title, ms) ? 0 : Fail("no window", title);
+    if (cmd == "gone") {
+        for (int waited = 0; FindTopLevel(title); waited += 50) {
+            if (waited >= ms) return Fail("window still there", title);
+            Sleep(50);
+        }
+        return 0;
+    }
+    HWND h = WaitFor(title, 10000);
+    if (!h) return Fail("no window", title);
+    if (cmd == "client") {
+        RECT r;
+        GetClientRect(h, &r);
+        std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (cmd == "close") {
+        PostMessageA(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (cmd == "children") {
+        int i = 0;
+        for (HWND c : Children(h)) {
+            char cls[128];
+            GetClassNameA(c, cls, sizeof cls);
+            std::printf("%d\t%s\t%s\n", i++, cls, TextOf(c).c_str());
+        }
+        return 0;
+    }
+    if (cmd == "click" && argc > 3) {
+        for (HWND c : Children(h))
+            if (TextOf(c) == argv[3]) {
+                PostMessageA(c, BM_CLICK, 0, 0);
+                return 0;
+            }
+        return Fail("no such button", argv[3]);
+    }
+    if ((cmd == "gettext" || cmd == "settext") && argc > 3) {
+        std::vector<HWND> list = Children(h);
+        int n = std::atoi(argv[3]);
+        if (n < 0 || n >= static_cast<int>(list.size())) return Fail("no such child", argv[3]);
+        if (cmd == "gettext") {
+            std::printf("%s\n", TextOf(list[static_cast<std::size_t>(n)]).c_str());
+            return 0;
+        }
+        if (argc < 5) return 2;
+        SendMessageA(list[static_cast<std::size_t>(n)], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        return 0;
+    }
+    return Fail("unknown command", cmd.c_str());
+}

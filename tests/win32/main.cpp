@@ -1,0 +1,12 @@
+// The Win32 component tests: one application object for the whole run, as
+// in the program, and real windows under Wine.
+#include <gtest/gtest.h>
+
+#include "toolkit/Application.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    TApplication app;
+    app.SetTitle("DawnbellTests");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,364 @@
+#include "toolkit/Form.h"
+
+#include <vector>
+
+#include "platform/Exceptions.h"
+#include "platform/Platform.h"
+#include "res/StringIds.h"
+#include "toolkit/Application.h"
+
+int ScreenPixelsPerInch() {
+    HDC dc = GetDC(nullptr);
+    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return ppi > 0 ? ppi : 96;
+}
+
+namespace {
+struct DisabledWindows {
+    HWND self;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableWindow(HWND h, LPARAM l) {
+    auto* d = reinterpret_cast<DisabledWindows*>(l);
+    if (h != d->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
+        EnableWindow(h, FALSE);
+        d->windows.push_back(h);
+    }
+    return TRUE;
+}
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetColor(clBtnFace);
+}
+
+TForm::~TForm() = default;
+
+void TForm::InitializeForm() {
+    std::string resource = ClassName();
+    for (char& c : resource)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, resource.c_str(), reinterpret_cast<LPCSTR>(RT_RCDATA));
+    if (!found) throw EReadError(std::string("No window description for ") + ClassName());
+    HGLOBAL data = LoadResource(module, found);
+    const char* text = static_cast<const char*>(LockResource(data));
+    DWORD size = SizeofResource(module, found);
+    if (!text) throw EReadError(std::string("No window description for ") + ClassName());
+    InitializeFromText(std::string(text, size), resource);
+}
+
+void TForm::InitializeFromText(const std::string& text, const std::string& sourceName) {
+    HandlerTable handlers;
+    RegisterHandlers(handlers);
+    FormNode node = ParseFormDescription(text, sourceName);
+    if (node.className != ClassName())
+        throw EReadError(sourceName + ": describes " + node.className + ", not " + ClassName());
+    ReadComponentTree(*this, node, handlers);
+    ComponentsLoaded();
+    ScaleToScreen();
+    CreateHandleTree();
+    if (OnCreate) OnCreate(this);
+}
+
+void TForm::ScaleToScreen() {
+    int screen = ScreenPixelsPerInch();
+    if (screen == pixelsPerInch_) return;
+    int m = screen, d = pixelsPerInch_;
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->ScaleBy(m, d);
+    Font().SetHeight(MulDiv(Font().Height(), m, d));
+    if (clientSizeSet_) {
+        clientWidth_ = MulDiv(clientWidth_, m, d);
+        clientHeight_ = MulDiv(clientHeight_, m, d);
+    } else {
+        TControl::SetBounds(Left(), Top(), MulDiv(Width(), m, d), MulDiv(Height(), m, d));
+    }
+    pixelsPerInch_ = screen;
+}
+
+void TForm::SetClientWidth(int v) {
+    clientWidth_ = v;
+    clientSizeSet_ = true;
+    if (HandleAllocated()) WindowCreated();
+}
+
+void TForm::SetClientHeight(int v) {
+    clientHeight_ = v;
+    clientSizeSet_ = true;
+    if (HandleAllocated()) WindowCreated();
+}
+
+RECT TForm::ClientRect() {
+    RECT r{0, 0, clientWidth_, clientHeight_};
+    if (HandleAllocated()) GetClientRect(handle_, &r);
+    return r;
+}
+
+void TForm::SetFormStyle(TFormStyle v) {
+    if (v == formStyle_) return;
+    formStyle_ = v;
+    if (HandleAllocated())
+        SetWindowPos(handle_, v == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+    p.caption = GetText();
+    p.winClassName = ClassName();
+    p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    p.exStyle = WS_EX_CONTROLPARENT;
+    switch (borderStyle_) {
+        case TBorderStyle::bsNone:
+            p.style |= WS_POPUP;
+            break;
+        case TBorderStyle::bsSingle:
+        case TBorderStyle::bsToolWindow:
+            p.style |= WS_CAPTION | WS_BORDER;
+            break;
+        case TBorderStyle::bsSizeable:
+        case TBorderStyle::bsSizeToolWin:
+            p.style |= WS_CAPTION | WS_THICKFRAME;
+            break;
+        case TBorderStyle::bsDialog:
+            p.style |= WS_POPUP | WS_CAPTION;
+            p.exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+            break;
+    }
+    if (borderStyle_ == TBorderStyle::bsToolWindow || borderStyle_ == TBorderStyle::bsSizeToolWin)
+        p.exStyle |= WS_EX_TOOLWINDOW;
+    if (borderStyle_ != TBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
+        p.style |= WS_SYSMENU;
+        if (borderStyle_ != TBorderStyle::bsDialog) {
+            if (borderIcons_ & biMinimize) p.style |= WS_MINIMIZEBOX;
+            if (borderIcons_ & biMaximize) p.style |= WS_MAXIMIZEBOX;
+        }
+    }
+    if (formStyle_ == TFormStyle::fsStayOnTop) p.exStyle |= WS_EX_TOPMOST;
+    p.x = Left();
+    p.y = Top();
+    p.width = Width();
+    p.height = Height();
+    if (clientSizeSet_) {
+        RECT r{0, 0, clientWidth_, clientHeight_};
+        AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
+        p.width = r.right - r.left;
+        p.height = r.bottom - r.top;
+    }
+    p.parent = Application ? Application->Handle() : nullptr;  // the owner
+    p.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+}
+
+void TForm::WindowCreated() {
+    TWinControl::WindowCreated();
+    if (clientSizeSet_) {
+        // Fit the outer size so that the client area has the stored size,
+        // whatever the frame, caption and menu bar take.
+        RECT w, c;
+        GetWindowRect(handle_, &w);
+        GetClientRect(handle_, &c);
+        int width = (w.right - w.left) + clientWidth_ - (c.right - c.left);
+        int height = (w.bottom - w.top) + clientHeight_ - (c.bottom - c.top);
+        SetWindowPos(handle_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        TControl::SetBounds(Left(), Top(), width, height);
+    }
+}
+
+void TForm::TextChanged() {
+    if (HandleAllocated()) SetWindowTextA(handle_, GetText().c_str());
+}
+
+void TForm::VisibleChanged() {
+    if (!HandleAllocated()) return;
+    if (Visible()) ShowForm(true);
+    else ShowWindow(handle_, SW_HIDE);
+}
+
+void TForm::ShowForm(bool activate) {
+    ShowWindow(handle_, activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
+    if (activate) {
+        SetForegroundWindow(handle_);
+        if (activeControl_ && activeControl_->CanFocus()) activeControl_->SetFocus();
+    }
+}
+
+void TForm::Show() {
+    HandleNeeded();
+    if (!Visible()) SetVisible(true);
+    else BringToFront();
+}
+
+void TForm::BringToFront() {
+    if (!HandleAllocated()) return;
+    if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+    SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(handle_);
+}
+
+void TForm::SetActiveControl(TWinControl* c) {
+    activeControl_ = c;
+    if (c && HandleAllocated() && GetActiveWindow() == handle_ && c->CanFocus()) c->SetFocus();
+}
+
+void TForm::Close() {
+    if (OnCloseQuery) {
+        bool canClose = true;
+        OnCloseQuery(this, canClose);
+        if (!canClose) return;
+    }
+    bool isMain = Application && Application->MainForm() == this;
+    TCloseAction action = isMain ? TCloseAction::caFree : TCloseAction::caHide;
+    if (OnClose) OnClose(this, action);
+    if (action == TCloseAction::caNone) return;
+    if (modal_) {
+        if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        return;
+    }
+    if (action == TCloseAction::caMinimize) {
+        if (HandleAllocated()) ShowWindow(handle_, SW_MINIMIZE);
+        return;
+    }
+    Hide();
+    if (isMain && Application) Application->Terminate();
+}
+
+int TForm::ShowModal() {
+    if (Visible() || !Enabled() || modal_)
+        throw EInvalidOperation(platform::LoadStr(res::SCannotShowModal));
+    if (GetCapture()) ReleaseCapture();
+    HWND previous = GetActiveWindow();
+    HandleNeeded();
+
+    // Every other visible, enabled window of the thread takes no input.
+    DisabledWindows disabled{handle_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+
+    modal_ = true;
+    modalResult_ = mrNone;
+    bool quit = false;
+    if (Application) Application->EnterModal();
+    try {
+        Show();
+        while (modalResult_ == mrNone) {
+            if (!Application || !Application->HandleMessage()) {
+                quit = true;
+                break;
+            }
+        }
+    } catch (...) {
+        modal_ = false;
+        if (Application) Application->LeaveModal();
+        for (HWND h : disabled.windows) EnableWindow(h, TRUE);
+        throw;
+    }
+    if (Application) Application->LeaveModal();
+    // Re-enable before hiding, so that the system activates one of ours.
+    for (HWND h : disabled.windows) EnableWindow(h, TRUE);
+    modal_ = false;
+    SetVisible(false);
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    if (quit) PostQuitMessage(0);
+    return modalResult_;
+}
+
+bool TForm::IsFormDialogMessage(MSG& msg) {
+    if (!HandleAllocated()) return false;
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (msg.hwnd != handle_ && !IsChild(handle_, msg.hwnd)) return false;
+    return IsDialogMessageA(handle_, &msg) != FALSE;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case DM_GETDEFID:
+            if (auto* w = dynamic_cast<TWinControl*>(DefaultControl); w && w->HandleAllocated() && w->Enabled())
+                return MAKELRESULT(GetDlgCtrlID(w->Handle()), DC_HASDEFID);
+            return 0;
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0) {
+                if (LOWORD(wParam) == IDOK) {
+                    if (DefaultControl && DefaultControl->Enabled()) DefaultControl->Click();
+                    return 0;
+                }
+                if (LOWORD(wParam) == IDCANCEL) {
+                    if (CancelControl && CancelControl->Enabled()) CancelControl->Click();
+                    return 0;
+                }
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                TWinControl* target = activeControl_;
+                if (!target || !target->CanFocus()) {
+                    for (TWinControl* c : TabList())
+                        if (c->TabStop() && c->CanFocus()) {
+                            target = c;
+                            break;
+                        }
+                }
+                if (target && target->CanFocus()) {
+                    target->SetFocus();
+                    return 0;
+                }
+            } else if (HWND focus = GetFocus(); focus && IsChild(handle_, focus)) {
+                // Remember where the focus was, to give it back on return.
+                for (HWND h = focus; h && h != handle_; h = GetParent(h))
+                    if (auto* c = dynamic_cast<TWinControl*>(FindControl(h)); c && c->TabStop()) {
+                        activeControl_ = c;
+                        break;
+                    }
+            }
+            break;
+        default:
+            break;
+    }
+    return TWinControl::WndProc(msg, wParam, lParam);
+}
+
+bool TForm::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {
+    if (name == "ClientWidth") {
+        SetClientWidth(value.AsInt());
+    } else if (name == "ClientHeight") {
+        SetClientHeight(value.AsInt());
+    } else if (name == "PixelsPerInch") {
+        int v = value.AsInt();
+        if (v <= 0) throw EReadError("PixelsPerInch must be positive");
+        SetPixelsPerInch(v);
+    } else if (name == "BorderStyle") {
+        static const char* const names[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+        const std::string& id = value.AsIdentifier();
+        int found = -1;
+        for (int i = 0; i < 6; ++i)
+            if (id == names[i]) found = i;
+        if (found < 0) throw EReadError("unknown border style " + id);
+        SetBorderStyle(static_cast<TBorderStyle>(found));
+    } else if (name == "BorderIcons") {
+        unsigned icons = 0;
+        for (const PropertyValue& item : value.AsList()) {
+            const std::string& id = item.AsIdentifier();
+            if (id == "biSystemMenu") icons |= biSystemMenu;
+            else if (id == "biMinimize") icons |= biMinimize;
+            else if (id == "biMaximize") icons |= biMaximize;
+            else if (id == "biHelp") icons |= biHelp;
+            else throw EReadError("unknown border icon " + id);
+        }
+        SetBorderIcons(icons);
+    } else if (name == "FormStyle") {
+        const std::string& id = value.AsIdentifier();
+        if (id == "fsNormal") SetFormStyle(TFormStyle::fsNormal);
+        else if (id == "fsStayOnTop") SetFormStyle(TFormStyle::fsStayOnTop);
+        else throw EReadError("unknown form style " + id);
+    } else if (name == "OnCreate") {
+        OnCreate = binder.Handler<void(TComponent*)>(value);
+    } else if (name == "OnClose") {
+        OnClose = binder.Handler<void(TComponent*, TCloseAction&)>(value);
+    } else {
+        return TWinControl::SetProperty(name, value, binder);
+    }
+    return true;
+}

@@ -107,6 +107,10 @@ constexpr std::uint32_t MakeTmsf(std::uint32_t t, std::uint32_t m, std::uint32_t
 
 // Parameter blocks. Pointer-sized fields are pointer-sized here too, so the
 // layout is the platform's on both 32-bit and 64-bit targets.
+// The system declares these blocks byte-packed; on 32-bit targets that
+// changes nothing, on 64-bit ones it removes the padding after 32-bit fields.
+#pragma pack(push, 1)
+
 struct GenericParms {
     std::uintptr_t dwCallback;
 };
@@ -166,5 +170,7 @@ struct AnimWindowParms {
     std::uint32_t nCmdShow;
     const char* lpstrText;
 };
+
+#pragma pack(pop)
 
 }  // namespace mci

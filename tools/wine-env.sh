@@ -1,16 +1,38 @@
-# Sourced by scripts/run and scripts/test: a private Wine prefix under the
-# build folder, made once and reused, and an X display (a private Xvfb when
-# none is set). Expects BUILD to name the build folder.
+# Sourced by scripts/run, scripts/test and the journeys: chooses how Windows
+# programs run here, keeps a private Wine prefix under the build folder (made
+# once and reused), and provides an X display (a private Xvfb when none is
+# set). Expects BUILD to name the build folder.
+#
+# Dawnbell is a 32-bit program. Some machines' kernels refuse 32-bit ELF
+# programs, and then Wine's 32-bit loader cannot start; there the program and
+# its tests run as a 64-bit build of the same sources under 64-bit Wine.
 
-export WINEPREFIX="$BUILD/wineprefix"
-export WINEARCH=win32
+if [ -z "${DAWNBELL_WINE_ARCH:-}" ]; then
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    DAWNBELL_WINE_ARCH=win32
+  else
+    DAWNBELL_WINE_ARCH=win64
+  fi
+fi
+export DAWNBELL_WINE_ARCH
+if [ "$DAWNBELL_WINE_ARCH" = win32 ]; then
+  export WINE=/usr/lib/wine/wine
+  unset WINELOADER
+else
+  export WINE=/usr/lib/wine/wine64
+  export WINELOADER=/usr/lib/wine/wine64
+fi
+# The build whose programs run under Wine here.
+DAWNBELL_RUN_BUILD="$BUILD/$DAWNBELL_WINE_ARCH"
+export WINEPREFIX="$BUILD/wineprefix-$DAWNBELL_WINE_ARCH"
+export WINEARCH=$DAWNBELL_WINE_ARCH
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 start_private_xvfb() {
   local n
   for n in $(seq 91 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
@@ -36,18 +58,21 @@ ensure_prefix() {
     wineserver -p </dev/null >/dev/null 2>&1
     return 0
   fi
+  echo "making the Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
-  wine wineboot -i </dev/null >/dev/null 2>&1
+  "$WINE" wineboot -i </dev/null >/dev/null 2>&1
   # A crash exits with a backtrace instead of waiting in a dialog; without a
   # window manager Wine draws its own frames (managed mode stalls and draws no
   # caption).
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wineserver -w
+  # Stopping the server writes the registry out; then start it again.
+  wineserver -k 2>/dev/null
+  sleep 1
   wineserver -p </dev/null >/dev/null 2>&1
   touch "$WINEPREFIX/.dawnbell-ready"
 }

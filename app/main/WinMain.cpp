@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/About.h"
+#include "app/Components.h"
 #include "app/Reminder.h"
 #include "app/Snooze.h"
 #include "app/timer.h"
@@ -10,6 +11,7 @@
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    RegisterComponents();
     TApplication app;
     try {
         app.SetTitle("Dawnbell");

@@ -7,8 +7,8 @@ DRIVER_EXE=$2
 SHOTS=$3
 mkdir -p "$SHOTS"
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-  BUILD=$(cd "$(dirname "$DAWNBELL_EXE")" && pwd)
+if [ -z "${WINEPREFIX:-}" ] || [ -z "${WINE:-}" ] || [ -z "${DISPLAY:-}" ]; then
+  BUILD=$(cd "$(dirname "$DAWNBELL_EXE")/.." && pwd)
   source "$ROOT/tools/wine-env.sh"
   ensure_display
   ensure_prefix
@@ -18,14 +18,14 @@ DAWNBELL_PID=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-driver() { wine "$DRIVER_EXE" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+driver() { "$WINE" "$DRIVER_EXE" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
 # Starts Dawnbell and waits for its main window; starts it again when it
 # ended without ever showing the window (Wine's desktop was restarting).
 start_dawnbell() {
   local attempt
   for attempt in 1 2 3; do
-    (cd "$(dirname "$DAWNBELL_EXE")" && exec wine "$(basename "$DAWNBELL_EXE")" "$@" </dev/null >/dev/null 2>&1) &
+    (cd "$(dirname "$DAWNBELL_EXE")" && exec "$WINE" "$(basename "$DAWNBELL_EXE")" "$@" </dev/null >/dev/null 2>&1) &
     DAWNBELL_PID=$!
     if driver wait Dawnbell 30000 >/dev/null; then return 0; fi
     if kill -0 "$DAWNBELL_PID" 2>/dev/null; then

@@ -2,10 +2,12 @@
 // in the program, and real windows under Wine.
 #include <gtest/gtest.h>
 
+#include "app/Components.h"
 #include "toolkit/Application.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    RegisterComponents();
     TApplication app;
     app.SetTitle("DawnbellTests");
     return RUN_ALL_TESTS();

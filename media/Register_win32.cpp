@@ -1,0 +1,9 @@
+#include "media/Register.h"
+
+#include "media/Timer.h"
+#include "toolkit/DescriptionReader.h"
+
+void RegisterMediaComponents() {
+    ComponentRegistry& r = ComponentRegistry::Instance();
+    r.Register<TTimer>("TTimer");
+}

@@ -1,0 +1,4 @@
+// Makes the widgets layer's components known to the window-description reader.
+#pragma once
+
+void RegisterWidgetComponents();

@@ -1,0 +1,5 @@
+#include "widgets/Register.h"
+
+#include "toolkit/DescriptionReader.h"
+
+void RegisterWidgetComponents() { (void)ComponentRegistry::Instance(); }

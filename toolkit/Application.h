@@ -33,6 +33,10 @@ public:
         AdoptForm(form);
     }
 
+    // The forms made by CreateForm, in the order they were made.
+    int FormCount() const { return static_cast<int>(forms_.size()); }
+    TForm* Forms(int i) const { return forms_.at(static_cast<std::size_t>(i)); }
+
     // Runs the event loop until the main form has closed (or Terminate).
     void Run();
     // Handles one message, waiting for it; false after WM_QUIT.
@@ -81,6 +85,7 @@ private:
 
     HWND handle_ = nullptr;
     TForm* mainForm_ = nullptr;
+    std::vector<TForm*> forms_;
     bool terminated_ = false;
     int modalLevel_ = 0;
     std::vector<std::pair<int, MessageFilter>> filters_;

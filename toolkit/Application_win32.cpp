@@ -53,6 +53,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::AdoptForm(TForm* form) {
     if (!mainForm_) mainForm_ = form;
+    forms_.push_back(form);
     form->InitializeForm();
 }
 

@@ -10,6 +10,7 @@
 //   DawnbellDriver gettext <title> <n>        print the text of the n-th child window (depth first)
 //   DawnbellDriver settext <title> <n> <text> set the text of the n-th child window
 //   DawnbellDriver children <title>           list the child windows: index, class, text
+//   DawnbellDriver apptitle -                 print the application window's title (the taskbar text)
 #include <windows.h>
 
 #include <cstdio>
@@ -87,6 +88,12 @@ int main(int argc, char** argv) {
     const char* title = argv[2];
     int ms = argc > 3 ? std::atoi(argv[3]) : 10000;
 
+    if (cmd == "apptitle") {
+        HWND app = FindWindowA("TApplication", nullptr);
+        if (!app) return Fail("no application window", "TApplication");
+        std::printf("%s\n", TextOf(app).c_str());
+        return 0;
+    }
     if (cmd == "wait") return WaitFor(title, ms) ? 0 : Fail("no window", title);
     if (cmd == "gone") {
         for (int waited = 0; FindTopLevel(title); waited += 50) {

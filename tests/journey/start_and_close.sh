@@ -6,6 +6,7 @@ source "$(dirname "$0")/lib.sh"
 start_dawnbell
 size=$(driver client Dawnbell)
 [ "$size" = "419 460" ] || fail "client size is '$size', expected 419 x 460"
+[ "$(driver apptitle -)" = "Dawnbell" ] || fail "the application title is not Dawnbell"
 screenshot start_and_close
 driver close Dawnbell || fail "could not close"
 expect_exit 0

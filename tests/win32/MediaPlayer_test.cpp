@@ -1,0 +1,613 @@
+// The media player control with real windows: a wave file made here, played
+// through the real media control interface (its output captured to a file
+// when ALSA_CONFIG_PATH names where this program may write its sound setup),
+// the button row under real mouse input, keys and painting, and the CD path
+// through the scripted device.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeMciDevice.h"
+#include "fakes/FakePlatform.h"
+#include "media/MPlayer.h"
+#include "media/MciConstants.h"
+#include "platform/Exceptions.h"
+#include "platform/Platform.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// --- Files --------------------------------------------------------------
+
+// The Windows name of a Unix path, when running under Wine ("" elsewhere).
+std::string DosPath(const std::string& unixPath) {
+    using Convert = LPWSTR(CDECL*)(LPCSTR);
+    FARPROC proc = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
+    if (!proc) return "";
+    auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(proc));
+    LPWSTR wide = convert(unixPath.c_str());
+    if (!wide) return "";
+    char narrow[MAX_PATH * 2] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+    HeapFree(GetProcessHeap(), 0, wide);
+    return narrow;
+}
+
+bool WriteFile(const std::string& path, const std::string& text) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+Bytes ReadFile(const std::string& path) {
+    Bytes data;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        unsigned char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) data.insert(data.end(), buf, buf + n);
+        std::fclose(f);
+    }
+    return data;
+}
+
+std::string Le(unsigned value, int bytes) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i) s += static_cast<char>(value >> (8 * i) & 0xFF);
+    return s;
+}
+
+// 16-bit stereo PCM at 22050 Hz, noise from a fixed seed: any lost, doubled
+// or shifted sample shows.
+const unsigned kRate = 22050, kFrameBytes = 4;
+
+Bytes Noise(unsigned frames, unsigned seed) {
+    Bytes samples(frames * kFrameBytes);
+    for (unsigned char& b : samples) {
+        seed = seed * 1103515245u + 12345u;
+        b = static_cast<unsigned char>(seed >> 16);
+    }
+    return samples;
+}
+
+bool WriteWave(const std::string& path, const Bytes& samples) {
+    const auto size = static_cast<unsigned>(samples.size());
+    std::string file = "RIFF" + Le(36 + size, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) + Le(kRate, 4) +
+                       Le(kRate * kFrameBytes, 4) + Le(kFrameBytes, 2) + Le(16, 2) + "data" + Le(size, 4);
+    file.append(samples.begin(), samples.end());
+    return WriteFile(path, file);
+}
+
+// The samples of a captured wave: everything after the data chunk's header
+// (its size field is only final once the capture is closed).
+Bytes CapturedSamples(const std::string& path) {
+    Bytes file = ReadFile(path);
+    for (std::size_t at = 12; at + 8 <= file.size();) {
+        auto chunk = file.begin() + static_cast<std::ptrdiff_t>(at);
+        if (std::string(chunk, chunk + 4) == "data") return Bytes(chunk + 8, file.end());
+        at += 8 + (file[at + 4] | file[at + 5] << 8 | file[at + 6] << 16 | static_cast<unsigned>(file[at + 7]) << 24);
+    }
+    return {};
+}
+
+// --- Sound capture -------------------------------------------------------
+
+// The wave device under Wine needs a sound setup; the harness names where
+// it goes, and the setup written there sends all sound into one file.
+struct Capture {
+    bool underWine = false;
+    std::string file;  // the captured wave, by its Windows name ("" = none)
+    std::string problem;
+} capture;
+
+class CaptureSetup : public testing::Environment {
+public:
+    void SetUp() override {
+        capture.underWine = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name") != nullptr;
+        char config[MAX_PATH] = "";
+        if (!GetEnvironmentVariableA("ALSA_CONFIG_PATH", config, sizeof config)) {
+            capture.problem = "ALSA_CONFIG_PATH is not set: under Wine there is no wave device to play on";
+            return;
+        }
+        std::string unixConfig = config;
+        std::string unixFile = unixConfig.substr(0, unixConfig.find_last_of('/') + 1) + "MediaPlayer_test-capture.wav";
+        std::string text = "</usr/share/alsa/alsa.conf>\n"
+                           "pcm.!default {\n  type file\n  slave.pcm \"null\"\n  file \"" +
+                           unixFile + "\"\n  format \"wav\"\n  truncate true\n}\n";
+        // Written before the first real device command of the process, and
+        // only when it differs: test programs running side by side share it.
+        std::string dosConfig = DosPath(unixConfig);
+        Bytes now = ReadFile(dosConfig);
+        if (std::string(now.begin(), now.end()) != text && !WriteFile(dosConfig, text)) {
+            capture.problem = "cannot write the sound setup to " + unixConfig;
+            return;
+        }
+        capture.file = DosPath(unixFile);
+    }
+};
+testing::Environment* const captureSetup = testing::AddGlobalTestEnvironment(new CaptureSetup);
+
+// --- The window under test -------------------------------------------------
+
+class TPlayerFrm : public TForm {
+public:
+    using TForm::TForm;
+    const char* ClassName() const override { return "TPlayerFrm"; }
+
+    std::vector<std::pair<std::string, TMPNotifyResult>> notified;
+    std::vector<TMPBtnType> clicks, postClicks;
+    bool runOperations = true;
+
+protected:
+    void RegisterHandlers(HandlerTable& h) override {
+        h.Add<void(TComponent*)>("PlayerNotify", [this](TComponent* sender) {
+            auto* player = static_cast<TMediaPlayer*>(sender);
+            notified.emplace_back(player->Name(), player->NotifyResult());
+        });
+        h.Add<void(TComponent*, TMPBtnType, bool&)>("PlayerClick", [this](TComponent*, TMPBtnType b, bool& doDefault) {
+            clicks.push_back(b);
+            doDefault = runOperations;
+        });
+        h.Add<void(TComponent*, TMPBtnType)>("PlayerPostClick",
+                                             [this](TComponent*, TMPBtnType b) { postClicks.push_back(b); });
+    }
+};
+
+// The two players of the main window, with the sizes and settings it gives them.
+const char kDescription[] =
+    "TPlayerFrm PlayerFrm {\n"
+    "  Left = 620 Top = 520 ClientWidth = 120 ClientHeight = 60 Caption = \"Player test\"\n"
+    "  BorderStyle = bsSingle PixelsPerInch = 96\n"
+    "  TMediaPlayer WavPlayer { Left = 8 Top = 8 Width = 57 Height = 25 VisibleButtons = [btPlay, btStop]\n"
+    "    TabStop = true OnNotify = PlayerNotify OnClick = PlayerClick OnPostClick = PlayerPostClick }\n"
+    "  TMediaPlayer CDPlayer { Left = 8 Top = 34 Width = 57 Height = 25 DeviceType = dtCDAudio\n"
+    "    Shareable = true Visible = false VisibleButtons = [btPlay, btStop] OnNotify = PlayerNotify }\n"
+    "}\n";
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 20000) {
+    for (DWORD start = GetTickCount(); !done();) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PumpFor(DWORD ms) {
+    DWORD start = GetTickCount();
+    PumpUntil([&] { return GetTickCount() - start >= ms; });
+}
+
+std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const EMCIDeviceError& e) {
+        return e.Message();
+    }
+    return "(no error)";
+}
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+class PlayerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = new TPlayerFrm(Application);
+        form->InitializeFromText(kDescription, "PlayerFrm.form");
+        wav = form->Find<TMediaPlayer>("WavPlayer");
+        cd = form->Find<TMediaPlayer>("CDPlayer");
+    }
+    void TearDown() override { delete form; }
+
+    TPlayerFrm* form = nullptr;
+    TMediaPlayer* wav = nullptr;
+    TMediaPlayer* cd = nullptr;
+};
+
+// --- Layout, painting, mouse and keys ----------------------------------------
+
+TEST_F(PlayerTest, KeepsItsStoredSizeAndGrowsOrShrinksByOneButton) {
+    RECT r;
+    GetWindowRect(wav->Handle(), &r);
+    EXPECT_EQ(57, r.right - r.left);
+    EXPECT_EQ(25, r.bottom - r.top);
+    EXPECT_EQ(29, wav->ButtonWidth());
+    // Sizes of the loaded bitmaps: the widest is 21, the tallest 16.
+    EXPECT_EQ(29, wav->MinButtonWidth());
+    EXPECT_EQ(20, wav->MinButtonHeight());
+
+    wav->SetVisibleButtons({btPlay, btPause, btStop});
+    GetWindowRect(wav->Handle(), &r);
+    EXPECT_EQ(85, r.right - r.left);
+    wav->SetVisibleButtons({btStop});
+    EXPECT_EQ(29, wav->Width());
+
+    // A player made in code takes the row's minimum once it has a window.
+    auto* fresh = new TMediaPlayer(form);
+    EXPECT_EQ(240, fresh->Width());
+    fresh->SetParent(form);  // the form has its window: the player gets one now
+    ASSERT_TRUE(fresh->HandleAllocated());
+    EXPECT_EQ(253, fresh->Width());  // nine buttons of at least 29, sharing borders
+    EXPECT_EQ(30, fresh->Height());
+}
+
+TEST_F(PlayerTest, ADescriptionNamingAnUnknownButtonOrDeviceTypeIsRefused) {
+    std::string bad = kDescription;
+    bad.replace(bad.find("[btPlay, btStop]"), 16, "[btPlay, btRewind]");
+    auto* other = new TPlayerFrm(Application);
+    EXPECT_THROW(other->InitializeFromText(bad, "Bad.form"), EReadError);
+    delete other;
+    bad = kDescription;
+    bad.replace(bad.find("dtCDAudio"), 9, "dtLaserDisc");
+    other = new TPlayerFrm(Application);
+    EXPECT_THROW(other->InitializeFromText(bad, "Bad.form"), EReadError);
+    delete other;
+}
+
+// The player's client area, drawn into a bitmap of our own.
+class Snapshot {
+public:
+    explicit Snapshot(TMediaPlayer* player) {
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, player->Width(), player->Height());
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        SendMessageA(player->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+    }
+    ~Snapshot() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+    // Whether the named bitmap is drawn at (x, y), its olive on the button face.
+    bool Shows(const char* image, int x, int y) const {
+        HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), image);
+        BITMAP info;
+        GetObjectA(bitmap, sizeof info, &info);
+        HDC source = CreateCompatibleDC(dc_);
+        HGDIOBJ old = SelectObject(source, bitmap);
+        int wrong = 0;
+        for (int j = 0; j < info.bmHeight; ++j)
+            for (int i = 0; i < info.bmWidth; ++i) {
+                COLORREF c = GetPixel(source, i, j);
+                if (c == RGB(128, 128, 0)) c = GetSysColor(COLOR_BTNFACE);
+                if (At(x + i, y + j) != c) ++wrong;
+            }
+        SelectObject(source, old);
+        DeleteDC(source);
+        DeleteObject(bitmap);
+        return wrong == 0;
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+TEST_F(PlayerTest, PaintsEachButtonWithTheImageOfItsState) {
+    {
+        Snapshot shot(wav);  // no device yet: AutoEnable draws both disabled
+        EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), shot.At(0, 0));
+        EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), shot.At(28, 12));  // the shared border column
+        EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), shot.At(1, 1));
+        EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), shot.At(27, 12));
+        EXPECT_TRUE(shot.Shows("DI_MPPLAY", 6, 4));
+        EXPECT_TRUE(shot.Shows("DI_MPSTOP", 34, 4));
+    }
+    wav->SetAutoEnable(false);
+    wav->SetColoredButtons({btStop});
+    {
+        Snapshot shot(wav);
+        EXPECT_TRUE(shot.Shows("EN_MPPLAY", 6, 4));
+        EXPECT_TRUE(shot.Shows("CL_MPSTOP", 34, 4));
+    }
+    form->runOperations = false;
+    SendMessageA(wav->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    {
+        Snapshot shot(wav);  // pressed: shadow outside, image one pixel down and right
+        EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), shot.At(1, 1));
+        EXPECT_TRUE(shot.Shows("EN_MPPLAY", 7, 5));
+    }
+    SendMessageA(wav->Handle(), WM_LBUTTONUP, 0, At(10, 10));
+    wav->SetEnabled(false);
+    Snapshot shot(wav);
+    EXPECT_TRUE(shot.Shows("DI_MPPLAY", 6, 4));
+    EXPECT_TRUE(shot.Shows("DI_MPSTOP", 34, 4));
+}
+
+TEST_F(PlayerTest, AClickRunsOnlyWhenReleasedOverThePressedButton) {
+    wav->SetAutoEnable(false);
+    form->runOperations = false;  // OnClick cancels: no device is needed
+    HWND h = wav->Handle();
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(29, 10));  // the column right of the border: Play
+    EXPECT_EQ(h, GetCapture());
+    SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, At(45, 10));
+    SendMessageA(h, WM_LBUTTONUP, 0, At(45, 10));
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    SendMessageA(h, WM_LBUTTONUP, 0, At(10, 40));  // released below, with no move reported
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    ReleaseCapture();  // taken away, as a modal window does: the press ends
+    SendMessageA(h, WM_LBUTTONUP, 0, At(10, 10));
+    EXPECT_TRUE(form->clicks.empty());
+    EXPECT_EQ(nullptr, GetCapture());
+
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(40, 10));
+    SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, At(40, 40));
+    SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, At(40, 10));  // back inside
+    SendMessageA(h, WM_LBUTTONUP, 0, At(40, 10));
+    EXPECT_EQ(std::vector<TMPBtnType>{btStop}, form->clicks);
+    EXPECT_EQ(std::vector<TMPBtnType>{btStop}, form->postClicks);  // also after a cancelled operation
+    EXPECT_EQ(btStop, wav->FocusedButton());
+}
+
+TEST_F(PlayerTest, AnErrorInAClickIsReportedAndTheRowStaysUsable) {
+    std::vector<std::string> reported;
+    Application->OnException = [&](TComponent*, const std::exception& e) { reported.push_back(e.what()); };
+    wav->SetAutoEnable(false);
+    HWND h = wav->Handle();
+    for (int i = 0; i < 2; ++i) {
+        SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+        SendMessageA(h, WM_LBUTTONUP, 0, At(5, 5));
+    }
+    Application->OnException = nullptr;
+    EXPECT_EQ((std::vector<std::string>{"No MCI device open", "No MCI device open"}), reported);
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(2u, form->clicks.size());
+}
+
+TEST_F(PlayerTest, KeysMoveTheFocusAndSpaceGoesByEnabledButtons) {
+    form->Show();
+    wav->SetFocus();
+    ASSERT_TRUE(wav->Focused());
+    EXPECT_EQ(DLGC_WANTARROWS, SendMessageA(wav->Handle(), WM_GETDLGCODE, 0, 0));
+    auto key = [&](WPARAM vk) {
+        PostMessageA(wav->Handle(), WM_KEYDOWN, vk, 1);
+        PostMessageA(wav->Handle(), WM_KEYUP, vk, 0xC0000001);
+        Application->ProcessMessages();
+    };
+    key(VK_RIGHT);
+    EXPECT_EQ(btStop, wav->FocusedButton());
+    key(VK_RIGHT);  // nothing further right
+    EXPECT_EQ(btStop, wav->FocusedButton());
+    key(VK_LEFT);
+    EXPECT_EQ(btPlay, wav->FocusedButton());
+
+    // No device: AutoEnable draws Play disabled, yet Space runs it.
+    form->runOperations = false;
+    key(VK_SPACE);
+    EXPECT_EQ(std::vector<TMPBtnType>{btPlay}, form->clicks);
+    wav->SetEnabledButtons({btStop});
+    key(VK_SPACE);
+    EXPECT_EQ(1u, form->clicks.size());
+}
+
+// --- The CD path with the scripted device --------------------------------------
+
+class ScriptedCdTest : public PlayerTest {
+protected:
+    void SetUp() override {
+        PlayerTest::SetUp();
+        device.MakeCd({60, 120, 90, 45});
+        device.Attach(fake);
+    }
+    void TearDown() override {
+        PlayerTest::TearDown();  // closes the device while the script still answers
+    }
+    // Posts the scripted notifications to their callback windows.
+    void Deliver() {
+        for (; !device.notifications.empty(); device.notifications.pop_front()) {
+            const auto& n = device.notifications.front();
+            PostMessageA(reinterpret_cast<HWND>(n.callback), mci::MmMciNotify, n.flag, device.id);
+        }
+        Application->ProcessMessages();
+    }
+
+    fakes::FakePlatform fake;
+    fakes::ScopedPlatform scope{fake};
+    fakes::FakeMciDevice device;
+};
+
+TEST_F(ScriptedCdTest, OpensTheSharedDiscInTrackFormatWithItsHiddenWindowAsCallback) {
+    cd->SetWait(false);
+    cd->Open();
+    ASSERT_EQ(1u, device.Sent(mci::Open).size());
+    auto open = device.Sent(mci::Open)[0];
+    EXPECT_EQ("CDAudio", open.deviceType);
+    EXPECT_EQ("(null)", open.element);
+    EXPECT_EQ(mci::OpenType | mci::OpenShareable, open.flags);  // Wait was set to False
+    HWND window = cd->Handle();
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(window), open.callback);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(mci::FormatTmsf, cd->TimeFormat());
+    EXPECT_EQ(4u, cd->TrackCount());
+
+    Deliver();  // the time format's notification
+    ASSERT_EQ(1u, form->notified.size());
+    EXPECT_EQ("CDPlayer", form->notified[0].first);
+    EXPECT_EQ(nrSuccessful, form->notified[0].second);
+}
+
+TEST_F(ScriptedCdTest, RewindNextAndPlayStartAtTheTrackAndAFailureReachesOnNotify) {
+    cd->Open();
+    Deliver();
+    form->notified.clear();
+    cd->Rewind();
+    cd->Next();
+    cd->Next();
+    EXPECT_EQ(device.TrackStartMs(3), device.positionMs);
+    for (const auto& seek : device.Sent(mci::Seek)) EXPECT_TRUE(seek.flags & mci::Wait);
+    cd->Play();
+    auto play = device.Sent(mci::Play).back();
+    EXPECT_EQ(mci::Notify, play.flags);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(cd->Handle()), play.callback);
+
+    device.FailPlay();
+    Deliver();
+    ASSERT_EQ(1u, form->notified.size());
+    EXPECT_EQ(nrFailure, form->notified[0].second);
+    EXPECT_EQ(nrFailure, cd->NotifyResult());
+}
+
+// --- The real wave device --------------------------------------------------------
+
+class RealWaveTest : public PlayerTest {
+protected:
+    void SetUp() override {
+        if (capture.underWine && capture.file.empty()) FAIL() << capture.problem;
+        PlayerTest::SetUp();
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        shortWave = std::string(temp) + "MediaPlayer_test-short.wav";
+        longWave = std::string(temp) + "MediaPlayer_test-long.wav";
+        shortSamples = Noise(kRate / 2, 1);
+        ASSERT_TRUE(WriteWave(shortWave, shortSamples));
+        ASSERT_TRUE(WriteWave(longWave, Noise(kRate * 4, 2)));
+        if (!capture.file.empty()) DeleteFileA(capture.file.c_str());
+    }
+    void TearDown() override {
+        PlayerTest::TearDown();
+        DeleteFileA(shortWave.c_str());
+        DeleteFileA(longWave.c_str());
+    }
+    void OpenShort() {
+        wav->SetFileName(shortWave);
+        wav->Open();
+    }
+    bool Notified() const { return !form->notified.empty(); }
+    // The captured output holds exactly the source's samples (where it can be captured).
+    void ExpectCapturedShortWave() {
+        if (capture.file.empty()) return;
+        PumpUntil([&] { return CapturedSamples(capture.file).size() >= shortSamples.size(); }, 10000);
+        EXPECT_TRUE(CapturedSamples(capture.file) == shortSamples) << "captured " << CapturedSamples(capture.file).size()
+                                                                 << " bytes of " << shortSamples.size();
+    }
+
+    std::string shortWave, longWave;
+    Bytes shortSamples;
+};
+
+TEST_F(RealWaveTest, NothingRunsBeforeOpenAndAMissingFileRaisesTheDevicesText) {
+    EXPECT_EQ("No MCI device open", ErrorOf([&] { wav->Play(); }));
+    EXPECT_EQ("No MCI device open", ErrorOf([&] { wav->Stop(); }));
+    EXPECT_EQ("No MCI device open", ErrorOf([&] { wav->Length(); }));
+    wav->Close();  // nothing open: nothing sent, no error
+
+    OpenShort();
+    wav->SetFileName(shortWave + ".missing.wav");
+    char text[256] = "";
+    platform::Sys().MciGetErrorString(275, text, sizeof text);
+    EXPECT_EQ(text, ErrorOf([&] { wav->Open(); }));
+    EXPECT_EQ(275u, wav->ErrorCode());
+    if (capture.underWine) {
+        EXPECT_STREQ("Cannot find the specified file. Make sure the path and filename are correct.", text);
+    }
+    EXPECT_EQ(0, wav->DeviceID());  // the device held before was closed
+    EXPECT_EQ("No MCI device open", ErrorOf([&] { wav->Play(); }));
+}
+
+TEST_F(RealWaveTest, TheFileChoosesTheWaveDevice) {
+    OpenShort();
+    EXPECT_NE(0, wav->DeviceID());
+    EXPECT_TRUE(wav->CanPlay());
+    EXPECT_TRUE(wav->CanRecord());
+    EXPECT_FALSE(wav->CanEject());
+    EXPECT_FALSE(wav->CanStep());
+    EXPECT_EQ((TButtonSet{btPlay, btNext, btPrev, btRecord}), wav->AutoEnabledButtons());
+    EXPECT_EQ(mci::FormatMilliseconds, wav->TimeFormat());
+    EXPECT_EQ(500u, wav->Length());
+    EXPECT_EQ(mdStopped, wav->Mode());
+    wav->Close();
+    EXPECT_EQ(0, wav->DeviceID());
+    EXPECT_TRUE(wav->AutoEnabledButtons().Empty());
+}
+
+TEST_F(RealWaveTest, PlayWithWaitReturnsAtTheEndAndStillNotifies) {
+    OpenShort();
+    wav->SetWait(true);
+    wav->Play();
+    EXPECT_EQ(0u, wav->ErrorCode());
+    EXPECT_EQ(wav->Length(), wav->Position());
+    EXPECT_FALSE(Notified());  // posted: it comes with the next messages
+    ASSERT_TRUE(PumpUntil([&] { return Notified(); }));
+    EXPECT_EQ(nrSuccessful, form->notified[0].second);
+    ExpectCapturedShortWave();
+}
+
+TEST_F(RealWaveTest, PlayWithoutWaitNotifiesSuccessAndStopAborts) {
+    OpenShort();
+    wav->Play();
+    EXPECT_EQ(0u, wav->ErrorCode());
+    ASSERT_TRUE(PumpUntil([&] { return Notified(); }));
+    EXPECT_EQ(nrSuccessful, form->notified[0].second);
+    ExpectCapturedShortWave();
+
+    wav->SetFileName(longWave);
+    wav->Open();
+    form->notified.clear();
+    wav->Play();
+    wav->Stop();
+    EXPECT_EQ(mdStopped, wav->Mode());
+    ASSERT_TRUE(PumpUntil([&] { return Notified(); }));
+    PumpFor(200);
+    ASSERT_EQ(1u, form->notified.size());
+    EXPECT_EQ(nrAborted, form->notified[0].second);
+}
+
+// Presses and releases the left button over a client point of the player,
+// as the user's mouse does.
+void ClickScreen(TMediaPlayer* player, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(player->Handle(), &p);
+    ASSERT_EQ(player->Handle(), WindowFromPoint(p)) << "another window covers the player";
+    SetCursorPos(p.x, p.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+    PumpFor(150);
+}
+
+TEST_F(RealWaveTest, TheButtonsRunTheDeviceAndFollowItsState) {
+    form->Show();
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PumpFor(100);
+    ClickScreen(wav, 10, 10);  // nothing open: every button ignores the mouse
+    EXPECT_TRUE(form->clicks.empty());
+
+    wav->SetFileName(longWave);
+    wav->Open();
+    ClickScreen(wav, 14, 12);
+    EXPECT_EQ(std::vector<TMPBtnType>{btPlay}, form->clicks);
+    EXPECT_EQ(std::vector<TMPBtnType>{btPlay}, form->postClicks);
+    EXPECT_EQ(mdPlaying, wav->Mode());
+    EXPECT_EQ((TButtonSet{btPause, btStop, btNext, btPrev}), wav->AutoEnabledButtons());
+    ClickScreen(wav, 42, 12);
+    EXPECT_EQ((std::vector<TMPBtnType>{btPlay, btStop}), form->clicks);
+    ASSERT_TRUE(PumpUntil([&] { return Notified(); }));
+    EXPECT_EQ(nrAborted, form->notified[0].second);
+    EXPECT_TRUE(wav->AutoEnabledButtons().Has(btPlay));
+    EXPECT_FALSE(wav->AutoEnabledButtons().Has(btStop));
+
+    // Played to its end, the notification gives Play back and takes Stop away.
+    wav->SetFileName(shortWave);
+    wav->Open();
+    ClickScreen(wav, 14, 12);
+    EXPECT_FALSE(wav->AutoEnabledButtons().Has(btPlay));
+    ASSERT_TRUE(PumpUntil([&] { return form->notified.size() == 2; }));
+    EXPECT_EQ(nrSuccessful, form->notified[1].second);
+    EXPECT_TRUE(wav->AutoEnabledButtons().Has(btPlay));
+    EXPECT_FALSE(wav->AutoEnabledButtons().Has(btStop));
+    ExpectCapturedShortWave();
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include "datetime/FormatSettings.h"
 #include "datetime/LocaleSettings.h"
 #include "toolkit/Application.h"
+#include "widgets/Dialogs.h"
 
 void PrepareLocaleSettings() {
     datetime::LoadCalendarNames();
@@ -19,6 +20,7 @@ void PrepareLocaleSettings() {
 
 void CreateDawnbellWindows(TApplication& app) {
     app.SetTitle("Dawnbell");
+    InstallErrorReport();
     app.CreateForm(TimerFrm);
     app.CreateForm(AboutFrm);
     app.CreateForm(RemindersFrm);

@@ -4,11 +4,13 @@
 
 #include "app/Components.h"
 #include "toolkit/Application.h"
+#include "widgets/Dialogs.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     RegisterComponents();
     TApplication app;
     app.SetTitle("DawnbellTests");
+    InstallErrorReport();
     return RUN_ALL_TESTS();
 }

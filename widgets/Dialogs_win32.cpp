@@ -1,0 +1,171 @@
+#include "widgets/Dialogs.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "widgets/MessageForm.h"
+#include "widgets/MessageLayout.h"
+
+using namespace widgets;
+
+namespace {
+
+std::string ApplicationTitle() { return Application ? Application->Title() : std::string(); }
+
+// The screen's device context with a font selected, for measuring text.
+class MeasureDC {
+public:
+    explicit MeasureDC(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
+    ~MeasureDC() {
+        SelectObject(dc_, old_);
+        ReleaseDC(nullptr, dc_);
+    }
+    MeasureDC(const MeasureDC&) = delete;
+    MeasureDC& operator=(const MeasureDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+LayoutSize Extent(const SIZE& s) { return {static_cast<int>(s.cx), static_cast<int>(s.cy)}; }
+
+struct DisabledWindows {
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOne(HWND h, LPARAM l) {
+    if (IsWindowVisible(h) && IsWindowEnabled(h)) {
+        reinterpret_cast<DisabledWindows*>(l)->windows.push_back(h);
+        EnableWindow(h, FALSE);
+    }
+    return TRUE;
+}
+
+// Disables the thread's visible, enabled top-level windows for its life;
+// gives them back, and the activation, however the scope ends.
+class WindowsDisabled {
+public:
+    WindowsDisabled() : active_(GetActiveWindow()) {
+        EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled_));
+    }
+    ~WindowsDisabled() {
+        for (HWND h : disabled_.windows)
+            if (IsWindow(h)) EnableWindow(h, TRUE);
+        if (active_ && IsWindow(active_)) SetActiveWindow(active_);
+    }
+    WindowsDisabled(const WindowsDisabled&) = delete;
+    WindowsDisabled& operator=(const WindowsDisabled&) = delete;
+
+private:
+    HWND active_;
+    DisabledWindows disabled_;
+};
+
+void ShowErrorText(const std::string& text) { ShowMessageBox(text, ApplicationTitle(), MB_ICONERROR); }
+
+}  // namespace
+
+TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, MessageButtons buttons) {
+    auto form = std::make_unique<TMessageForm>(Application);
+    // The toolkit's default font: 8-point at the screen's resolution.
+    form->Font().SetHeight(-::MulDiv(8, ScreenPixelsPerInch(), 72));
+
+    TImage* image = nullptr;
+    if (KindInfo(kind).iconId != 0) {
+        image = new TImage(form.get());
+        image->SetName("Image");
+        image->SetParent(form.get());
+    }
+    auto* label = new TLabel(form.get());
+    label->SetName("Message");
+    label->SetParent(form.get());
+    label->SetWordWrap(true);
+    // The caller's text is shown as it stands: an "&" in a path is no access key.
+    label->SetShowAccelChar(false);
+    label->SetCaption(text);
+
+    MessageLayout layout;
+    {
+        MeasureDC dc(form->Font().Handle());
+        SIZE sample{};
+        GetTextExtentPoint32A(dc.Get(), kAverageCharSample, static_cast<int>(std::strlen(kAverageCharSample)), &sample);
+        const UINT flags = label->DrawTextFlags() | DT_CALCRECT;
+        MessageLayoutInput in;
+        in.text = text;
+        in.kind = kind;
+        in.buttons = buttons;
+        in.units = DialogUnitsFromSample(Extent(sample));
+        in.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        in.frame = form->FrameSize();
+        in.applicationTitle = ApplicationTitle();
+        in.measure = [&dc, flags](const std::string& t, int maxWidth) {
+            RECT r{0, 0, maxWidth, 0};
+            DrawTextA(dc.Get(), t.c_str(), static_cast<int>(t.size()), &r, flags);
+            return LayoutSize{static_cast<int>(r.right), static_cast<int>(r.bottom)};
+        };
+        layout = LayOutMessage(in);
+    }
+
+    form->SetCaption(layout.caption);
+    form->SetClientWidth(layout.client.width);
+    form->SetClientHeight(layout.client.height);
+    form->SetBounds(layout.window.left, layout.window.top, layout.window.width, layout.window.height);
+    if (image) {
+        image->SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(layout.iconId)));
+        image->SetBounds(layout.icon.left, layout.icon.top, layout.icon.width, layout.icon.height);
+    }
+    label->SetBounds(layout.label.left, layout.label.top, layout.label.width, layout.label.height);
+
+    TMessageForm* f = form.get();
+    for (const MessageButtonPlace& place : layout.buttons) {
+        auto* button = new TButton(f);
+        button->SetName(place.name);
+        button->SetParent(f);
+        button->SetCaption(place.caption);
+        button->SetModalResult(place.modalResult);
+        button->SetDefault(place.isDefault);
+        button->SetCancel(place.isCancel);
+        button->SetBounds(place.bounds.left, place.bounds.top, place.bounds.width, place.bounds.height);
+        if (place.button == MessageButton::Help) button->OnClick = [f](TComponent* sender) { f->HelpBtnClick(sender); };
+    }
+    form->CreateHandleTree();
+    return form.release();
+}
+
+int MessageDialogAt(const std::string& text, MessageKind kind, MessageButtons buttons, int helpContext, int left,
+                    int top) {
+    // Freed however the modal loop ends.
+    std::unique_ptr<TMessageForm> form(BuildMessageForm(text, kind, buttons));
+    form->SetHelpContext(helpContext);
+    if (left >= 0) form->SetLeft(left);
+    if (top >= 0) form->SetTop(top);
+    return form->ShowModal();
+}
+
+int MessageDialog(const std::string& text, MessageKind kind, MessageButtons buttons, int helpContext) {
+    return MessageDialogAt(text, kind, buttons, helpContext, -1, -1);
+}
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    WindowsDisabled disabled;
+    void* owner = Application ? Application->Handle() : nullptr;
+    return platform::Sys().MessageBox(owner, text.c_str(), caption.c_str(), flags & 0xFFFFu);
+}
+
+void ReportError(const std::exception& error) { ShowErrorText(std::string(error.what()) + "."); }
+
+void InstallErrorReport() {
+    // The toolkit has cancelled any capture and dropped EAbort already, and
+    // hands over the message with its full stop.
+    if (Application) Application->ShowErrorReport = ShowErrorText;
+}

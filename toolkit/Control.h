@@ -69,6 +69,25 @@ public:
     TNotifyEvent OnClick;
     virtual void Click();
 
+    // Mouse input in the control's own coordinates. A graphic control gets
+    // it from its parent, which holds the capture for it from a press to
+    // the release of the last button. The defaults raise the events.
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+    }
+    virtual void MouseMove(TShiftState shift, int x, int y) {
+        if (OnMouseMove) OnMouseMove(this, shift, x, y);
+    }
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    }
+    // The capture the parent held for this control ended before the release
+    // (cancel mode, a modal window, another window took it).
+    virtual void MouseCaptureLost() {}
+
     // Multiplies place, size and font height by m / d (a window laid out for
     // another resolution).
     virtual void ScaleBy(int m, int d);

@@ -75,6 +75,11 @@ public:
 
     bool SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) override;
 
+    // The graphic child that the window holds the mouse capture for, if any.
+    TControl* MouseCaptureControl() const { return captureControl_; }
+    // The visible, enabled graphic child at a client point (the topmost).
+    TControl* GraphicChildAt(int x, int y) const;
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
@@ -102,8 +107,12 @@ private:
     void Bind(HWND h);
     void Unbind();
     void PaintGraphicChildren(HDC dc);
+    // Passes a mouse message over a graphic child to it; true when handled.
+    bool RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lParam);
+    void EndMouseCapture();
 
     std::vector<TControl*> controls_;
+    TControl* captureControl_ = nullptr;
     WNDPROC nativeProc_ = nullptr;
     int tabOrder_ = -1;
     bool tabStop_ = false;

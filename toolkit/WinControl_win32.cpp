@@ -82,6 +82,7 @@ TWinControl::~TWinControl() {
     // later): they must not reach back into a parent that is gone.
     for (TControl* c : controls_) c->parent_ = nullptr;
     controls_.clear();
+    captureControl_ = nullptr;
     DestroyHandle();
     if (brush_) DeleteObject(brush_);
 }
@@ -186,6 +187,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT result = 0;
         if (c && c != this && c->Notification(msg, wParam, lParam, result)) return result;
     }
+    if (RouteMouseToGraphicChild(msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_ERASEBKGND:
             if (!nativeProc_) {
@@ -224,6 +226,92 @@ void TWinControl::PaintGraphicChildren(HDC dc) {
     }
 }
 
+TControl* TWinControl::GraphicChildAt(int x, int y) const {
+    // Children paint in list order, so the last one is on top.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (c->IsWindowed() || !c->Visible() || !c->Enabled()) continue;
+        RECT r = c->BoundsRect();
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::EndMouseCapture() {
+    // Cleared first: releasing the capture sends WM_CAPTURECHANGED here.
+    captureControl_ = nullptr;
+    if (handle_ && GetCapture() == handle_) ReleaseCapture();
+}
+
+bool TWinControl::RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMouseButton button = TMouseButton::mbLeft;
+    bool press = false, release = false;
+    TShiftState shift = 0;
+    switch (msg) {
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            shift |= ssDouble;
+            press = true;
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            press = true;
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            release = true;
+            break;
+        case WM_MOUSEMOVE:
+            break;
+        case WM_CANCELMODE:
+            if (TControl* c = captureControl_) {
+                EndMouseCapture();
+                c->MouseCaptureLost();
+            }
+            return false;
+        case WM_CAPTURECHANGED:
+            if (TControl* c = captureControl_; c && reinterpret_cast<HWND>(lParam) != handle_) {
+                captureControl_ = nullptr;
+                c->MouseCaptureLost();
+            }
+            return false;
+        default:
+            return false;
+    }
+    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) button = TMouseButton::mbRight;
+    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_MBUTTONDBLCLK) button = TMouseButton::mbMiddle;
+    if (wParam & MK_SHIFT) shift |= ssShift;
+    if (wParam & MK_CONTROL) shift |= ssCtrl;
+    if (wParam & MK_LBUTTON) shift |= ssLeft;
+    if (wParam & MK_RBUTTON) shift |= ssRight;
+    if (wParam & MK_MBUTTON) shift |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    // Signed: with the capture held the pointer may be left of or above us.
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+
+    TControl* target = captureControl_ ? captureControl_ : GraphicChildAt(x, y);
+    if (!target) return false;
+    const int cx = x - target->Left(), cy = y - target->Top();
+    if (press) {
+        if (!captureControl_) {
+            captureControl_ = target;
+            SetCapture(handle_);
+        }
+        target->MouseDown(button, shift, cx, cy);
+    } else if (release) {
+        // The capture ends with the last button, before the control's
+        // handler runs (which may open a modal window).
+        if (captureControl_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) EndMouseCapture();
+        target->MouseUp(button, shift, cx, cy);
+    } else {
+        target->MouseMove(shift, cx, cy);
+    }
+    return true;
+}
+
 void TWinControl::InsertControl(TControl* c) {
     controls_.push_back(c);
     if (auto* w = dynamic_cast<TWinControl*>(c); w && w->tabOrder_ < 0) {
@@ -243,6 +331,7 @@ void TWinControl::RemoveControl(TControl* c) {
     auto it = std::find(controls_.begin(), controls_.end(), c);
     if (it == controls_.end()) return;
     controls_.erase(it);
+    if (c == captureControl_) EndMouseCapture();
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
     else if (handle_) {
         RECT r = c->BoundsRect();

@@ -30,10 +30,6 @@ bool TComponent::SetProperty(const std::string& name, const PropertyValue& value
     return false;
 }
 
-void TComponent::SetParentComponent(TComponent* parent) {
-    throw EReadError(name_ + " cannot be placed in " + (parent ? parent->Name() : std::string("nothing")));
-}
-
 void TComponent::InsertComponent(TComponent* c) { components_.push_back(c); }
 
 void TComponent::RemoveComponent(TComponent* c) {

@@ -36,8 +36,9 @@ public:
     // or handler. Derived classes handle their own names and defer to the base.
     virtual bool SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder);
     // Called for a component nested in another in a window description.
-    // Controls take a windowed parent as their Parent; the default refuses.
-    virtual void SetParentComponent(TComponent* parent);
+    // Controls take a windowed parent as their Parent; a non-visual
+    // component (timer, dialog) has none and ignores it.
+    virtual void SetParentComponent(TComponent*) {}
 
 protected:
     // Owned components are inserted at construction and removed at destruction.

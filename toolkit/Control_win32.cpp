@@ -92,7 +92,7 @@ void TControl::SetParent(TWinControl* parent) {
 
 void TControl::SetParentComponent(TComponent* parent) {
     auto* w = dynamic_cast<TWinControl*>(parent);
-    if (!w) TComponent::SetParentComponent(parent);
+    if (!w) throw EReadError(Name() + " cannot be placed in " + (parent ? parent->Name() : std::string("nothing")));
     SetParent(w);
 }
 

@@ -12,6 +12,8 @@
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/WinControl.h"
 
+class TMainMenu;
+
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TFormStyle { fsNormal, fsStayOnTop };
@@ -61,6 +63,11 @@ public:
     bool Modal() const { return modal_; }
     void BringToFront();
 
+    // The menu bar (null for none). The form keeps its client size when the
+    // bar comes or goes. Owned elsewhere (by the form, in a description).
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
     // The control that has or gets the focus in this form.
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* c);
@@ -76,6 +83,7 @@ public:
     virtual bool IsFormDialogMessage(MSG& msg);
 
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Loaded() override;
     bool SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) override;
 
     // The component of that name, of type T; throws when missing.
@@ -100,6 +108,7 @@ protected:
 private:
     void ScaleToScreen();
     void ShowForm(bool activate);
+    void FitClientSize();
 
     int clientWidth_ = 0, clientHeight_ = 0;
     bool clientSizeSet_ = false;
@@ -110,6 +119,8 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     TWinControl* activeControl_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    std::string menuName_;  // the description's Menu, found once all is read
 };
 
 // The screen's pixels per inch.

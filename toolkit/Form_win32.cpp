@@ -6,6 +6,8 @@
 #include "platform/Platform.h"
 #include "res/StringIds.h"
 #include "toolkit/Application.h"
+#include "toolkit/FormHints.h"
+#include "toolkit/Menus.h"
 
 int ScreenPixelsPerInch() {
     HDC dc = GetDC(nullptr);
@@ -35,7 +37,14 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetColor(clBtnFace);
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+    // The menu object owns its native menu: take it off the window before
+    // the window goes, or the system would destroy it too.
+    if (menu_) {
+        if (HandleAllocated()) ::SetMenu(handle_, nullptr);
+        menu_->form_ = nullptr;
+    }
+}
 
 void TForm::InitializeForm() {
     std::string resource = ClassName();
@@ -61,6 +70,8 @@ void TForm::InitializeFromText(const std::string& text, const std::string& sourc
     ComponentsLoaded();
     ScaleToScreen();
     CreateHandleTree();
+    // Tool tips for every control with a hint, shown while ShowHint is on.
+    TFormHints::Install(*this);
     if (OnCreate) OnCreate(this);
 }
 
@@ -153,6 +164,23 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::WindowCreated() {
     TWinControl::WindowCreated();
+    if (menu_) ::SetMenu(handle_, menu_->Handle());
+    FitClientSize();
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_) return;
+    // One native menu can be the bar of one window only.
+    if (menu && menu->form_) menu->form_->SetMenu(nullptr);
+    if (menu_) menu_->form_ = nullptr;
+    menu_ = menu;
+    if (menu_) menu_->form_ = this;
+    if (!HandleAllocated()) return;
+    ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
+    FitClientSize();
+}
+
+void TForm::FitClientSize() {
     if (clientSizeSet_) {
         // Fit the outer size so that the client area has the stored size,
         // whatever the frame, caption and menu bar take.
@@ -227,7 +255,11 @@ void TForm::Close() {
 int TForm::ShowModal() {
     if (Visible() || !Enabled() || modal_)
         throw EInvalidOperation(platform::LoadStr(res::SCannotShowModal));
-    if (GetCapture()) ReleaseCapture();
+    // A control in the middle of a drag ends it before the window goes modal.
+    if (HWND capture = GetCapture()) {
+        SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        ReleaseCapture();
+    }
     HWND previous = GetActiveWindow();
     HandleNeeded();
 
@@ -243,7 +275,9 @@ int TForm::ShowModal() {
         Show();
         while (modalResult_ == mrNone) {
             if (!Application || !Application->HandleMessage()) {
+                // The program is ending: the answer is Cancel.
                 quit = true;
+                modalResult_ = mrCancel;
                 break;
             }
         }
@@ -280,6 +314,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(GetDlgCtrlID(w->Handle()), DC_HASDEFID);
             return 0;
         case WM_COMMAND:
+            // From the menu (0) or an accelerator (1): no control window.
+            if (lParam == 0 && HIWORD(wParam) <= 1 && menu_ && menu_->DispatchCommand(LOWORD(wParam))) return 0;
             if (lParam == 0 && HIWORD(wParam) == 0) {
                 if (LOWORD(wParam) == IDOK) {
                     if (DefaultControl && DefaultControl->Enabled()) DefaultControl->Click();
@@ -320,6 +356,15 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return TWinControl::WndProc(msg, wParam, lParam);
 }
 
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    if (menuName_.empty()) return;
+    auto* menu = dynamic_cast<TMainMenu*>(FindComponent(menuName_));
+    if (!menu) throw EReadError(Name() + ": no main menu " + menuName_);
+    menuName_.clear();
+    SetMenu(menu);
+}
+
 bool TForm::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {
     if (name == "ClientWidth") {
         SetClientWidth(value.AsInt());
@@ -353,6 +398,9 @@ bool TForm::SetProperty(const std::string& name, const PropertyValue& value, Des
         if (id == "fsNormal") SetFormStyle(TFormStyle::fsNormal);
         else if (id == "fsStayOnTop") SetFormStyle(TFormStyle::fsStayOnTop);
         else throw EReadError("unknown form style " + id);
+    } else if (name == "Menu") {
+        // The menu is read after the form's own properties.
+        menuName_ = value.AsIdentifier();
     } else if (name == "OnCreate") {
         OnCreate = binder.Handler<void(TComponent*)>(value);
     } else if (name == "OnClose") {

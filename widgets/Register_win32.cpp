@@ -1,5 +1,11 @@
 #include "widgets/Register.h"
 
 #include "toolkit/DescriptionReader.h"
+#include "widgets/Calendar.h"
+#include "widgets/Spin.h"
 
-void RegisterWidgetComponents() { (void)ComponentRegistry::Instance(); }
+void RegisterWidgetComponents() {
+    ComponentRegistry& r = ComponentRegistry::Instance();
+    r.Register<TCalendar>("TCalendar");
+    r.Register<TSpinButton>("TSpinButton");
+}

@@ -10,6 +10,7 @@
 #include "app/timer.h"
 #include "datetime/DateTime.h"
 #include "datetime/DateTimeFormat.h"
+#include "datetime/DateTimeParse.h"
 #include "datetime/FormatSettings.h"
 #include "datetime/LocaleItems.h"
 #include "datetime/LocaleSettings.h"
@@ -52,6 +53,32 @@ TEST(Startup, RunsInItsOrderAndFollowsTheSystemsSettingChanges) {
     EXPECT_EQ("hh:mm:ss", datetime::Formats().TimePatternLong);
     EXPECT_EQ("07.05.00", datetime::TimeText(datetime::MakeTime(7, 5, 0, 0)));
     EXPECT_EQ("Janvier", datetime::Formats().MonthLongNames[1]);
+}
+
+}  // namespace
+
+namespace {
+
+// The real locale of the system (Wine's), read through the real platform.
+TEST(Startup, TheSystemsLocaleGivesSaneSettings) {
+    datetime::ScopedFormatSettings settings;
+    PrepareLocaleSettings();
+    const datetime::FormatSettings& f = datetime::Formats();
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_FALSE(f.MonthLongNames[m].empty()) << m;
+        EXPECT_FALSE(f.MonthShortNames[m].empty()) << m;
+    }
+    for (int d = 1; d <= 7; ++d) EXPECT_FALSE(f.DayShortNames[d].empty()) << d;
+    EXPECT_NE('\0', f.DateSepChar);
+    EXPECT_NE('\0', f.TimeSepChar);
+    EXPECT_FALSE(f.DatePatternShort.empty());
+    EXPECT_EQ("HH:MM", f.TimePatternLong);
+    // The alarm text of the first window reads back as what it says.
+    datetime::DateTime t = datetime::MakeTime(7, 5, 0, 0);
+    EXPECT_EQ(5u, datetime::TimeText(t).size());
+    datetime::DateTime day = datetime::MakeDate(2026, 6, 20);
+    std::string text = datetime::DateText(day) + " " + datetime::TimeText(t);
+    EXPECT_EQ(datetime::CombineDateTime(day, t), datetime::ParseDateTime(text)) << text;
 }
 
 }  // namespace

@@ -166,6 +166,9 @@ void TForm::WindowCreated() {
     TWinControl::WindowCreated();
     if (menu_) ::SetMenu(handle_, menu_->Handle());
     FitClientSize();
+    // The client area is known only now (a window first shown later gets
+    // its first WM_SIZE only then): aligned controls take their places.
+    Realign();
 }
 
 void TForm::SetMenu(TMainMenu* menu) {

@@ -1,6 +1,9 @@
 #include "toolkit/Graphics.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <map>
+#include <vector>
 
 #include "platform/Exceptions.h"
 
@@ -72,6 +75,87 @@ void TFont::Assign(const TFont& other) {
     Changed();
 }
 
+namespace {
+int CALLBACK CollectRasterHeight(const LOGFONTA*, const TEXTMETRICA* tm, DWORD type, LPARAM list) {
+    if (type & RASTER_FONTTYPE) reinterpret_cast<std::vector<LONG>*>(list)->push_back(tm->tmHeight);
+    return 1;
+}
+
+// Digits, letters and the separators of dates and times: what a text is
+// measured by when one face stands in for another.
+const char kSample[] = "0123456789/:. abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+int SampleWidth(HDC dc, HFONT font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, kSample, static_cast<int>(sizeof kSample - 1), &size);
+    SelectObject(dc, old);
+    return size.cx;
+}
+
+// A raster face comes in a few sizes only. Asked for a character height it
+// lacks, GDI either scales a smaller size (under Wine the glyphs then stay
+// small while their advances grow: "1 2 / 7") or hands out a smaller size.
+// When font is such a stand-in for a sans-serif raster face, returns the
+// width that the sample takes in it, brought to the character height asked
+// for; otherwise 0.
+int RasterStandInWidth(HDC dc, HFONT font, int charHeight) {
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    if (tm.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) return 0;
+    if ((tm.tmPitchAndFamily & 0xF0) != FF_SWISS) return 0;
+    LOGFONTA query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(query.lfFaceName, face, LF_FACESIZE);
+    std::vector<LONG> heights;
+    EnumFontFamiliesExA(dc, &query, CollectRasterHeight, reinterpret_cast<LPARAM>(&heights), 0);
+    int rasterHeight = tm.tmHeight - tm.tmInternalLeading;
+    bool scaled = std::find(heights.begin(), heights.end(), tm.tmHeight) == heights.end();
+    bool smaller = charHeight - rasterHeight > 2;
+    if (!(scaled || smaller) || rasterHeight <= 0) return 0;
+    return MulDiv(SampleWidth(dc, font), charHeight, rasterHeight);
+}
+
+// A scalable sans-serif face in place of a raster one, narrowed or widened
+// so that the sample takes sampleWidth; null when the system has none of
+// these faces. Windows has the first two; under Wine on Linux the condensed
+// face comes closest, and Tahoma (Wine's own, but drawn unevenly in bold)
+// comes last.
+HFONT ScalableSansFont(HDC dc, LOGFONTA lf, int sampleWidth) {
+    for (const char* name : {"Microsoft Sans Serif", "Arial", "DejaVu Sans Condensed", "Tahoma"}) {
+        lstrcpynA(lf.lfFaceName, name, LF_FACESIZE);
+        lf.lfOutPrecision = OUT_TT_PRECIS;
+        lf.lfWidth = 0;
+        HFONT font = CreateFontIndirectA(&lf);
+        if (!font) continue;
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[LF_FACESIZE] = {};
+        GetTextFaceA(dc, LF_FACESIZE, face);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        if (lstrcmpiA(face, name) != 0) {
+            DeleteObject(font);
+            continue;
+        }
+        int natural = SampleWidth(dc, font);
+        if (natural > 0 && natural != sampleWidth) {
+            lf.lfWidth = MulDiv(tm.tmAveCharWidth, sampleWidth, natural);
+            if (HFONT fitted = CreateFontIndirectA(&lf)) {
+                DeleteObject(font);
+                font = fitted;
+            }
+        }
+        return font;
+    }
+    return nullptr;
+}
+}  // namespace
+
 HFONT TFont::Handle() const {
     if (!handle_) {
         LOGFONTA lf{};
@@ -84,6 +168,20 @@ HFONT TFont::Handle() const {
         lf.lfQuality = DEFAULT_QUALITY;
         lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
         handle_ = CreateFontIndirectA(&lf);
+        if (handle_ && height_ < 0) {
+            // A character height that the raster face lacks (a system with
+            // fewer sizes of it than the window was designed with) takes a
+            // scalable face of the same kind instead, in the raster face's
+            // proportions, so that texts keep the width they were laid out for.
+            HDC dc = GetDC(nullptr);
+            if (int width = RasterStandInWidth(dc, handle_, -height_)) {
+                if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
+                    DeleteObject(handle_);
+                    handle_ = scalable;
+                }
+            }
+            ReleaseDC(nullptr, dc);
+        }
         if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
     return handle_;

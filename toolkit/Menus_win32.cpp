@@ -178,7 +178,7 @@ bool TMenuItem::SetProperty(const std::string& name, const PropertyValue& value,
 void TMenuItem::SetParentComponent(TComponent* parent) {
     if (auto* menu = dynamic_cast<TMainMenu*>(parent)) menu->Add(this);
     else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
-    else TComponent::SetParentComponent(parent);
+    else throw EReadError(Name() + " must be placed in a menu or a menu item");
 }
 
 // ---- TMainMenu ----
@@ -256,5 +256,5 @@ bool TMainMenu::FilterKey(const MSG& msg) {
 }
 
 void TMainMenu::SetParentComponent(TComponent* parent) {
-    if (!dynamic_cast<TForm*>(parent)) TComponent::SetParentComponent(parent);
+    if (!dynamic_cast<TForm*>(parent)) throw EReadError(Name() + " must be placed in its form");
 }

@@ -1,0 +1,52 @@
+// The main window's menu commands that are not alarm commands: Exit, About,
+// the help text and a further instance of the program.
+#include <windows.h>
+
+#include <string>
+
+#include "app/About.h"
+#include "app/timer.h"
+#include "platform/Platform.h"
+#include "widgets/Dialogs.h"
+
+namespace {
+const char kHelpFailed[] = "Could not launch NOTEPAD.EXE.  Please read dbhelp.txt with another editor.";
+const char kNewFailed[] = "Could not launch Dawnbell.exe.";
+
+// WinExec answers 31 or less when it could not start the program.
+bool Launch(const std::string& commandLine) {
+    return platform::Sys().WinExec(commandLine.c_str(), SW_RESTORE) > 31;
+}
+}  // namespace
+
+void TTimerFrm::RegisterMenuHandlers(HandlerTable& h) {
+    h.Add<void(TComponent*)>("Exit2Click", [this](TComponent* s) { Exit2Click(s); });
+    h.Add<void(TComponent*)>("About1Click", [this](TComponent* s) { About1Click(s); });
+    h.Add<void(TComponent*)>("Contents1Click", [this](TComponent* s) { Contents1Click(s); });
+    h.Add<void(TComponent*)>("NewDawnbell1Click", [this](TComponent* s) { NewDawnbell1Click(s); });
+}
+
+void TTimerFrm::Exit2Click(TComponent*) { Close(); }
+
+void TTimerFrm::About1Click(TComponent*) {
+    // Not modal; Show brings it to the front when it is open already.
+    if (AboutFrm) AboutFrm->Show();
+}
+
+void TTimerFrm::Contents1Click(TComponent*) {
+    // The help text lies beside the program. The name is matched exactly, so
+    // a renamed or lower-case program finds no folder and the editor looks in
+    // its own. Built as a string: a long path is never cut short.
+    std::string path = platform::Sys().GetModuleFileName();
+    std::string::size_type at = path.find("DAWNBELL.EXE");
+    std::string folder = at == std::string::npos ? std::string() : path.substr(0, at);
+    if (!Launch("notepad.exe " + folder + "dbhelp.txt"))
+        MessageDialog(kHelpFailed, widgets::MessageKind::Error, widgets::ButtonsOK, 0);
+}
+
+void TTimerFrm::NewDawnbell1Click(TComponent*) {
+    // WinExec looks in the running program's folder first, so this starts
+    // the same program; the command line is passed on whole.
+    if (!Launch("Dawnbell.exe " + platform::Sys().GetCommandLine()))
+        MessageDialog(kNewFailed, widgets::MessageKind::Error, widgets::ButtonsOK, 0);
+}

@@ -1,0 +1,137 @@
+// The "Properties" page: what the alarm does when it fires (a CD from a
+// starting track, a wave file, a program), the check for a usable disc, the
+// summary of the chosen actions, file browsing and the program's test run.
+#include <windows.h>
+
+#include <string>
+
+#include "app/timer.h"
+#include "media/MPlayer.h"
+#include "platform/Exceptions.h"
+#include "platform/Platform.h"
+#include "toolkit/BitBtn.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Edit.h"
+#include "toolkit/OpenDialog.h"
+#include "toolkit/TrackBar.h"
+#include "widgets/Dialogs.h"
+
+namespace {
+const char kNoCd[] = "Cannot find CD in CD-ROM";
+const char kWaveFilter[] = "Wave Audio Files (*.wav)|*.wav";
+const char kProgramFilter[] = "Programs (*.exe)|*.exe";
+}  // namespace
+
+bool TTimerFrm::CheckCD() {
+    std::uint32_t tracks = 0;
+    try {
+        CDPlayer->SetWait(false);
+        CDPlayer->Open();  // closes the device first when it is open
+        tracks = CDPlayer->TrackCount();
+    } catch (const EMCIDeviceError&) {
+        // No CD audio device at all: for the user that is a drive without a
+        // usable disc, and the box must not stay checked on a dead device.
+        tracks = 0;
+    }
+    // A disc with a single track counts as none.
+    if (tracks > 1) {
+        StartingTrackBar->SetMax(static_cast<int>(CDPlayer->TrackCount()));
+        return true;
+    }
+    MessageDialog(kNoCd, widgets::MessageKind::Error, widgets::ButtonsOK);
+    UseCDChk->SetChecked(false);  // its click handler rewrites the summary
+    StartingTrackBar->SetEnabled(false);
+    StartingTrackEdt->SetEnabled(false);
+    return false;
+}
+
+void TTimerFrm::UpdateProperties() {
+    const bool cd = UseCDChk->Checked(), wave = UseWavChk->Checked(), program = UseExeChk->Checked();
+    std::string summary;
+    if (cd || wave || program) {
+        // Each piece brings its own blanks: "Alarm uses " + " .Wav" has two.
+        summary = "Alarm uses ";
+        if (cd) summary += "CD ";
+        if (wave) summary += " .Wav";
+        if (program) summary += " .EXE";
+    } else {
+        summary = "Silent Alarm:  No Sound Properties Set.";
+    }
+    PropertiesEdt->SetText(summary);
+}
+
+void TTimerFrm::UseCDChkClick(TComponent*) {
+    // Unchecking leaves the starting-track controls as they were.
+    if (UseCDChk->Checked()) {
+        bool ok = CheckCD();
+        StartingTrackBar->SetEnabled(ok);
+        StartingTrackEdt->SetEnabled(ok);
+    }
+    UpdateProperties();
+}
+
+void TTimerFrm::StartingTrackBarChange(TComponent*) {
+    // Every move re-checks the disc; a range narrowed below the position
+    // clamps it silently and the box keeps its old text.
+    if (CheckCD()) StartingTrackEdt->SetText(std::to_string(StartingTrackBar->Position()));
+}
+
+void TTimerFrm::CDPlayerNotify(TComponent*) {
+    if (CDPlayer->NotifyResult() == nrFailure)
+        MessageDialog(CDPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);
+}
+
+void TTimerFrm::UseWavChkClick(TComponent*) {
+    const bool on = UseWavChk->Checked();
+    WavPlayer->SetEnabled(on);
+    WavFileEdt->SetEnabled(on);
+    FindWavBtn->SetEnabled(on);
+    UpdateProperties();
+}
+
+void TTimerFrm::FindWavBtnClick(TComponent*) {
+    OpenFileDlg->SetFilter(kWaveFilter);
+    if (OpenFileDlg->Execute()) WavFileEdt->SetText(OpenFileDlg->FileName());
+}
+
+void TTimerFrm::WavFileEdtChange(TComponent*) {
+    // The wave device is always open on the file the box names, or closed.
+    WavPlayer->Close();
+    WavPlayer->SetFileName(WavFileEdt->GetText());
+    try {
+        WavPlayer->Open();
+    } catch (const EMCIDeviceError& e) {
+        // A path typed by hand is opened at every keystroke; each incomplete
+        // one is reported, and the next change tries again.
+        ReportError(e);
+    }
+}
+
+void TTimerFrm::UseExeChkClick(TComponent*) {
+    const bool on = UseExeChk->Checked();
+    ExeEdt->SetEnabled(on);
+    FindExeBtn->SetEnabled(on);
+    UpdateProperties();
+}
+
+void TTimerFrm::FindExeBtnClick(TComponent*) {
+    // One dialog serves both Browse buttons: the last choice is offered again.
+    OpenFileDlg->SetFilter(kProgramFilter);
+    if (OpenFileDlg->Execute()) ExeEdt->SetText(OpenFileDlg->FileName());
+}
+
+void TTimerFrm::ExeEdtChange(TComponent*) {
+    // Follows the text alone, not "Use .exe"; the click checks that.
+    RunBtn->SetEnabled(!ExeEdt->GetText().empty());
+}
+
+void TTimerFrm::RunBtnClick(TComponent*) {
+    if (UseExeChk->Checked() && !ExeEdt->GetText().empty()) LaunchProgram();
+}
+
+void TTimerFrm::LaunchProgram() {
+    // The whole command line, however long; a program that cannot start is
+    // not reported.
+    const std::string commandLine = ExeEdt->GetText();
+    platform::Sys().WinExec(commandLine.c_str(), SW_SHOWNORMAL);
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Arm the alarm that the main window starts with (today, this minute), be
 # warned that it has no sound, see it fire within the three-second watch,
-# snooze, and quit: the program asks first because an alarm is still set.
+# snooze; quit, and keep running when the question is cancelled; cancel the
+# alarm and quit without a question.
 source "$(dirname "$0")/lib.sh"
 
 start_dawnbell
@@ -25,9 +26,18 @@ driver wait "Alarm: $text" 3000 >/dev/null || fail "snoozing changed the caption
 # Snoozing shows no reminders.
 driver gone Reminders 500 || fail "reminders after a snooze"
 
+# Quitting while snoozing asks first; Cancel there keeps the program and the alarm.
 driver close "Alarm: $text" || fail "could not close the main window"
 driver wait Confirm 5000 >/dev/null || fail "quitting with an alarm set asked nothing"
 screenshot alarm_quit_question
-driver click Confirm OK || fail "no OK in the confirmation"
+driver click Confirm Cancel || fail "no Cancel in the confirmation"
+driver gone Confirm 5000 || fail "the confirmation stayed open"
+driver wait "Alarm: $text" 3000 >/dev/null || fail "Cancel in the confirmation did not keep the alarm"
+
+# The alarm's own Cancel disarms; quitting then asks nothing.
+driver click "Alarm: $text" "Cancel" || fail "no Cancel button while snoozing"
+driver wait Dawnbell 3000 >/dev/null || fail "Cancel did not return the caption"
+driver close Dawnbell || fail "could not close the main window"
+driver gone Confirm 1500 || fail "quitting while idle asked"
 expect_exit 0
 echo "alarm_snooze_quit: ok"

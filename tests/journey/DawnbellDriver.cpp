@@ -10,6 +10,7 @@
 //   DawnbellDriver gettext <title> <n>        print the text of the n-th child window (depth first)
 //   DawnbellDriver settext <title> <n> <text> set the text of the n-th child window
 //   DawnbellDriver children <title>           list the child windows: index, class, text
+//   DawnbellDriver setmemo <title> <text>     set the text of the first multi-line edit (\n breaks lines)
 //   DawnbellDriver apptitle -                 print the application window's title (the taskbar text)
 #include <windows.h>
 
@@ -130,6 +131,26 @@ int main(int argc, char** argv) {
                 return 0;
             }
         return Fail("no such button", argv[3]);
+    }
+    if (cmd == "setmemo" && argc > 3) {
+        std::string text;
+        for (const char* p = argv[3]; *p; ++p) {
+            if (p[0] == '\\' && p[1] == 'n') {
+                text += "\r\n";
+                ++p;
+            } else {
+                text += *p;
+            }
+        }
+        for (HWND c : Children(h)) {
+            char cls[32];
+            GetClassNameA(c, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Edit") == 0 && (GetWindowLongA(c, GWL_STYLE) & ES_MULTILINE)) {
+                SendMessageA(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                return 0;
+            }
+        }
+        return Fail("no multi-line edit", title);
     }
     if ((cmd == "gettext" || cmd == "settext") && argc > 3) {
         std::vector<HWND> list = Children(h);

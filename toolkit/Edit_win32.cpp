@@ -107,13 +107,7 @@ void TCustomEdit::SetBorderStyle(TBorderStyle v) {
     if (v != TBorderStyle::bsNone) v = TBorderStyle::bsSingle;
     if (v == borderStyle_) return;
     borderStyle_ = v;
-    if (HandleAllocated()) {
-        LONG_PTR ex = GetWindowLongPtrA(handle_, GWL_EXSTYLE);
-        ex = v == TBorderStyle::bsSingle ? (ex | WS_EX_CLIENTEDGE) : (ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-        SetWindowLongPtrA(handle_, GWL_EXSTYLE, ex);
-        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
+    SetExStyleBit(WS_EX_CLIENTEDGE, v == TBorderStyle::bsSingle);
 }
 
 void TCustomEdit::SetAutoSize(bool v) {

@@ -1,7 +1,6 @@
 #include "toolkit/GroupBox.h"
 
 
-#include "toolkit/GraphicChildren.h"
 
 TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 185, 105);
@@ -30,7 +29,7 @@ LRESULT TGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             PAINTSTRUCT ps{};
             HDC dc = msg == WM_PRINTCLIENT || wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(handle_, &ps);
             DefaultHandler(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-            PaintGraphicControls(*this, dc);
+            PaintGraphicChildren(dc);
             if (ps.hdc) EndPaint(handle_, &ps);
             return 0;
         }

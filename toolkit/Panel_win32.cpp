@@ -3,7 +3,6 @@
 
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
-#include "toolkit/GraphicChildren.h"
 
 namespace {
 // One bevel of the given width, drawn inward from r; r shrinks past it.
@@ -53,13 +52,7 @@ void TPanel::SetBorderStyle(TBorderStyle v) {
     if (v != TBorderStyle::bsSingle) v = TBorderStyle::bsNone;
     if (v == borderStyle_) return;
     borderStyle_ = v;
-    if (HandleAllocated()) {
-        LONG_PTR ex = GetWindowLongPtrA(handle_, GWL_EXSTYLE);
-        ex = v == TBorderStyle::bsSingle ? (ex | WS_EX_CLIENTEDGE) : (ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-        SetWindowLongPtrA(handle_, GWL_EXSTYLE, ex);
-        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
+    SetExStyleBit(WS_EX_CLIENTEDGE, v == TBorderStyle::bsSingle);
     Changed();
 }
 
@@ -119,7 +112,7 @@ void TPanel::PaintPanel(HDC dc) {
         DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, format);
         RestoreDC(dc, saved);
     }
-    PaintGraphicControls(*this, dc);
+    PaintGraphicChildren(dc);
 }
 
 LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

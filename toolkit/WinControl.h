@@ -87,6 +87,12 @@ protected:
     virtual void WindowCreated();
     // The brush for WM_CTLCOLOR* of this control (its colour).
     HBRUSH ColorBrush();
+    // Paints the graphic children (labels, bevels, images) on dc, each
+    // clipped to its own rectangle, in the order they were added.
+    void PaintGraphicChildren(HDC dc);
+    // Turns an extended style bit on or off on the window, if there is one,
+    // and has the frame drawn again (a client edge, for instance).
+    void SetExStyleBit(DWORD bit, bool on);
 
     void VisibleChanged() override;
     void EnabledChanged() override;
@@ -106,7 +112,6 @@ private:
     void RemoveControl(TControl* c);
     void Bind(HWND h);
     void Unbind();
-    void PaintGraphicChildren(HDC dc);
     // Passes a mouse message over a graphic child to it; true when handled.
     bool RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lParam);
     void EndMouseCapture();

@@ -215,6 +215,15 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultHandler(msg, wParam, lParam);
 }
 
+void TWinControl::SetExStyleBit(DWORD bit, bool on) {
+    if (!handle_) return;
+    LONG_PTR ex = GetWindowLongPtrA(handle_, GWL_EXSTYLE);
+    ex = on ? (ex | bit) : (ex & ~static_cast<LONG_PTR>(bit));
+    SetWindowLongPtrA(handle_, GWL_EXSTYLE, ex);
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TWinControl::PaintGraphicChildren(HDC dc) {
     for (TControl* c : controls_) {
         if (c->IsWindowed() || !c->Visible()) continue;

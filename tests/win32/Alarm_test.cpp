@@ -18,6 +18,8 @@
 #include "app/timer.h"
 #include "datetime/DateTime.h"
 #include "datetime/FormatSettings.h"
+#include "datetime/LocaleItems.h"
+#include "datetime/LocaleSettings.h"
 #include "fakes/FakeMciDevice.h"
 #include "fakes/FakePlatform.h"
 #include "media/MPlayer.h"
@@ -989,6 +991,39 @@ TEST_F(AlarmTest, TheStatusBarFollowsTheNotebookPage) {
     EXPECT_EQ("Set the Sound Properties for the Alarm.", form->StatusBar->SimpleText());
     form->ControlsNbk->SetPageIndex(0);
     EXPECT_EQ(settingsText, form->StatusBar->SimpleText());
+}
+
+TEST_F(AlarmTest, AfterTheLocaleBroadcastTextsTakeTheLongTimeFormAndStillArm) {
+    // The system switches to a 12-hour clock without leading zeros.
+    fake.locale[datetime::localeitems::kITime] = "0";
+    fake.locale[datetime::localeitems::kITLZero] = "0";
+    fake.locale[datetime::localeitems::kS1159] = "AM";
+    fake.locale[datetime::localeitems::kS2359] = "PM";
+    Application->OnSettingChange = [] { datetime::LoadFormatSettings(); };
+    SendMessageA(Application->Handle(), WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+    Application->OnSettingChange = nullptr;
+
+    // The text on screen stays until a control changes; then the new form.
+    EXPECT_EQ("12/7/26 07:05", form->CurrentEdt->GetText());
+    form->HourBar->SetPosition(19);
+    form->SetCurrentStr(form->HourBar);
+    EXPECT_EQ("12/7/26 7:05:00 PM", form->CurrentEdt->GetText());
+    form->UseDailyChk->SetChecked(true);
+    EXPECT_EQ("7:05:00 PM", form->CurrentEdt->GetText());
+    form->UseDailyChk->SetChecked(false);
+
+    // That text reads back as what it says: armed, due at 19:05 and not before.
+    Answerer answerer;
+    UseProgram();
+    form->SetBtnClick(form->SetBtn);
+    EXPECT_TRUE(ArmedAs(3000, "Alarm: 12/7/26 7:05:00 PM"));
+    fake.SetNow(2026, 12, 7, 19, 4, 59);
+    Tick();
+    EXPECT_EQ(0, answerer.questions);
+    fake.SetNow(2026, 12, 7, 19, 5, 0);
+    Tick();
+    EXPECT_EQ(1, answerer.questions);
+    EXPECT_TRUE(fake.boxes.empty());
 }
 
 }  // namespace

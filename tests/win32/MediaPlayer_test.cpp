@@ -5,6 +5,7 @@
 // through the scripted device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -19,119 +20,11 @@
 #include "platform/Platform.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "win32/WaveCapture.h"
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-// --- Files --------------------------------------------------------------
-
-// The Windows name of a Unix path, when running under Wine ("" elsewhere).
-std::string DosPath(const std::string& unixPath) {
-    using Convert = LPWSTR(CDECL*)(LPCSTR);
-    FARPROC proc = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
-    if (!proc) return "";
-    auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(proc));
-    LPWSTR wide = convert(unixPath.c_str());
-    if (!wide) return "";
-    char narrow[MAX_PATH * 2] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
-    HeapFree(GetProcessHeap(), 0, wide);
-    return narrow;
-}
-
-bool WriteFile(const std::string& path, const std::string& text) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-Bytes ReadFile(const std::string& path) {
-    Bytes data;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        unsigned char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) data.insert(data.end(), buf, buf + n);
-        std::fclose(f);
-    }
-    return data;
-}
-
-std::string Le(unsigned value, int bytes) {
-    std::string s;
-    for (int i = 0; i < bytes; ++i) s += static_cast<char>(value >> (8 * i) & 0xFF);
-    return s;
-}
-
-// 16-bit stereo PCM at 22050 Hz, noise from a fixed seed: any lost, doubled
-// or shifted sample shows.
-const unsigned kRate = 22050, kFrameBytes = 4;
-
-Bytes Noise(unsigned frames, unsigned seed) {
-    Bytes samples(frames * kFrameBytes);
-    for (unsigned char& b : samples) {
-        seed = seed * 1103515245u + 12345u;
-        b = static_cast<unsigned char>(seed >> 16);
-    }
-    return samples;
-}
-
-bool WriteWave(const std::string& path, const Bytes& samples) {
-    const auto size = static_cast<unsigned>(samples.size());
-    std::string file = "RIFF" + Le(36 + size, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) + Le(kRate, 4) +
-                       Le(kRate * kFrameBytes, 4) + Le(kFrameBytes, 2) + Le(16, 2) + "data" + Le(size, 4);
-    file.append(samples.begin(), samples.end());
-    return WriteFile(path, file);
-}
-
-// The samples of a captured wave: everything after the data chunk's header
-// (its size field is only final once the capture is closed).
-Bytes CapturedSamples(const std::string& path) {
-    Bytes file = ReadFile(path);
-    for (std::size_t at = 12; at + 8 <= file.size();) {
-        auto chunk = file.begin() + static_cast<std::ptrdiff_t>(at);
-        if (std::string(chunk, chunk + 4) == "data") return Bytes(chunk + 8, file.end());
-        at += 8 + (file[at + 4] | file[at + 5] << 8 | file[at + 6] << 16 | static_cast<unsigned>(file[at + 7]) << 24);
-    }
-    return {};
-}
-
-// --- Sound capture -------------------------------------------------------
-
-// The wave device under Wine needs a sound setup; the harness names where
-// it goes, and the setup written there sends all sound into one file.
-struct Capture {
-    bool underWine = false;
-    std::string file;  // the captured wave, by its Windows name ("" = none)
-    std::string problem;
-} capture;
-
-class CaptureSetup : public testing::Environment {
-public:
-    void SetUp() override {
-        capture.underWine = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name") != nullptr;
-        char config[MAX_PATH] = "";
-        if (!GetEnvironmentVariableA("ALSA_CONFIG_PATH", config, sizeof config)) {
-            capture.problem = "ALSA_CONFIG_PATH is not set: under Wine there is no wave device to play on";
-            return;
-        }
-        std::string unixConfig = config;
-        std::string unixFile = unixConfig.substr(0, unixConfig.find_last_of('/') + 1) + "MediaPlayer_test-capture.wav";
-        std::string text = "</usr/share/alsa/alsa.conf>\n"
-                           "pcm.!default {\n  type file\n  slave.pcm \"null\"\n  file \"" +
-                           unixFile + "\"\n  format \"wav\"\n  truncate true\n}\n";
-        // Written before the first real device command of the process, and
-        // only when it differs: test programs running side by side share it.
-        std::string dosConfig = DosPath(unixConfig);
-        Bytes now = ReadFile(dosConfig);
-        if (std::string(now.begin(), now.end()) != text && !WriteFile(dosConfig, text)) {
-            capture.problem = "cannot write the sound setup to " + unixConfig;
-            return;
-        }
-        capture.file = DosPath(unixFile);
-    }
-};
-testing::Environment* const captureSetup = testing::AddGlobalTestEnvironment(new CaptureSetup);
+using namespace wavetest;
 
 // --- The window under test -------------------------------------------------
 
@@ -487,8 +380,14 @@ protected:
     void ExpectCapturedShortWave() {
         if (capture.file.empty()) return;
         PumpUntil([&] { return CapturedSamples(capture.file).size() >= shortSamples.size(); }, 10000);
-        EXPECT_TRUE(CapturedSamples(capture.file) == shortSamples) << "captured " << CapturedSamples(capture.file).size()
-                                                                 << " bytes of " << shortSamples.size();
+        Bytes got = CapturedSamples(capture.file);
+        // A play stopped just before may leave its last buffered period (a
+        // few milliseconds) beside it; the wave itself comes whole, in order.
+        const std::size_t extra = got.size() >= shortSamples.size() ? got.size() - shortSamples.size() : 0;
+        EXPECT_LE(extra, kRate / 20 * kFrameBytes);
+        EXPECT_TRUE(got.size() >= shortSamples.size() &&
+                    std::search(got.begin(), got.end(), shortSamples.begin(), shortSamples.end()) != got.end())
+            << "captured " << got.size() << " bytes of " << shortSamples.size();
     }
 
     std::string shortWave, longWave;

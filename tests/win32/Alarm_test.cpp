@@ -2,244 +2,13 @@
 // tick, the firing with its actions and the snooze question, cancelling and
 // the quit guard, under the settable clock, the recording launcher and
 // message box, and scripted media devices.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <cstring>
-#include <deque>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "app/Reminder.h"
-#include "app/Snooze.h"
-#include "app/Startup.h"
-#include "app/timer.h"
-#include "datetime/DateTime.h"
-#include "datetime/FormatSettings.h"
-#include "datetime/LocaleItems.h"
-#include "datetime/LocaleSettings.h"
-#include "fakes/FakeMciDevice.h"
-#include "fakes/FakePlatform.h"
-#include "media/MPlayer.h"
-#include "media/MciConstants.h"
-#include "media/Timer.h"
-#include "platform/Exceptions.h"
-#include "toolkit/Application.h"
-#include "toolkit/BitBtn.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/Edit.h"
-#include "toolkit/Graphics.h"
-#include "toolkit/Memo.h"
-#include "toolkit/Menus.h"
-#include "toolkit/OpenDialog.h"
-#include "toolkit/Panel.h"
-#include "toolkit/StatusBar.h"
-#include "toolkit/TabbedNotebook.h"
-#include "toolkit/TrackBar.h"
-#include "widgets/Calendar.h"
-#include "widgets/Spin.h"
+#include "win32/AlarmFixture.h"
 
 namespace {
 
 const char kQuestion[] = "Awake yet ?";
 
-std::string TextOf(HWND h) {
-    char buf[512] = "";
-    GetWindowTextA(h, buf, sizeof buf);
-    return buf;
-}
-
-// Answers the modal windows that come up while it lives: the snooze
-// question with the scripted answers (awake when none is left), and every
-// message dialog with its OK or Cancel button, from a thread timer that the
-// modal loop delivers.
-class Answerer {
-public:
-    enum class Answer { Awake, Snooze, CloseBox };
-    struct Dialog {
-        std::string caption, message;
-    };
-
-    std::deque<Answer> answers;
-    const char* dialogButton = "OK";
-    // Run when the question or a dialog is up, before it is answered.
-    std::function<void()> whileAsking;
-    std::function<void()> whileDialog;
-
-    int questions = 0;
-    std::vector<Dialog> dialogs;
-
-    Answerer() {
-        timer_ = SetTimer(nullptr, 0, 15, nullptr);
-        filter_ = Application->AddMessageFilter([this](MSG& m) {
-            if (m.message != WM_TIMER || m.hwnd != nullptr) return false;
-            if (Application->ModalLevel() > 0) AnswerOne();
-            return true;
-        });
-    }
-    ~Answerer() {
-        KillTimer(nullptr, timer_);
-        Application->RemoveMessageFilter(filter_);
-    }
-    Answerer(const Answerer&) = delete;
-    Answerer& operator=(const Answerer&) = delete;
-
-private:
-    // The button's own click, as a mouse click or Space runs it: its modal
-    // result, then its handler. Synchronous, so that every window is
-    // answered exactly once.
-    static void Press(TComponent* button) { static_cast<TControl*>(button)->Click(); }
-
-    void AnswerOne() {
-        if (SnoozeFrm->Modal() && SnoozeFrm->Visible()) {
-            ++questions;
-            if (whileAsking) whileAsking();
-            Answer a = answers.empty() ? Answer::Awake : answers.front();
-            if (!answers.empty()) answers.pop_front();
-            if (a == Answer::CloseBox) SendMessageA(SnoozeFrm->Handle(), WM_CLOSE, 0, 0);
-            else Press(SnoozeFrm->Find<TBitBtn>(a == Answer::Snooze ? "SnoozeBtn" : "AwakeBtn"));
-            return;
-        }
-        EnumThreadWindows(GetCurrentThreadId(), &Answerer::Visit, reinterpret_cast<LPARAM>(this));
-    }
-
-    static BOOL CALLBACK Visit(HWND h, LPARAM self) {
-        auto* me = reinterpret_cast<Answerer*>(self);
-        if (!IsWindowVisible(h) || !IsWindowEnabled(h)) return TRUE;
-        auto* dialog = dynamic_cast<TForm*>(FindControl(h));
-        if (!dialog || dialog == SnoozeFrm || !dialog->FindComponent("Message")) return TRUE;
-        me->dialogs.push_back({TextOf(h), static_cast<TControl*>(dialog->FindComponent("Message"))->Caption()});
-        if (me->whileDialog) me->whileDialog();
-        Press(dialog->FindComponent(me->dialogButton));
-        return FALSE;
-    }
-
-    UINT_PTR timer_ = 0;
-    int filter_ = 0;
-};
-
-// Two scripted devices behind the one media control seam: "CDAudio" opens
-// the disc, anything else the wave file. Every command is also noted in one
-// list, so that the order across both devices shows.
-struct Devices {
-    fakes::FakeMciDevice cd, wave;
-    std::vector<std::string> order;
-
-    explicit Devices(fakes::FakePlatform& platform, std::vector<std::uint32_t> trackSeconds = {})
-        : platform_(platform) {
-        cd.id = 7;
-        wave.id = 8;
-        cd.MakeCd(std::move(trackSeconds));
-        wave.MakeWave(2000);
-        platform.mciErrors[266] = "There is an undetectable problem in loading the specified device driver.";
-        platform.mciErrors[275] = "Cannot find the specified file. Make sure the path and filename are correct.";
-        platform.mci = [this](platform::MciDevice device, std::uint32_t message, std::uintptr_t flags,
-                              void* params) {
-            bool toCd = device == cd.id;
-            if (message == mci::Open) {
-                const char* type = static_cast<mci::OpenParms*>(params)->lpstrDeviceType;
-                toCd = (flags & mci::OpenType) && type && std::strcmp(type, "CDAudio") == 0;
-            }
-            order.push_back(std::string(toCd ? "cd " : "wave ") + Name(message));
-            return (toCd ? cd : wave).Send(device, message, flags, params);
-        };
-    }
-
-    static std::string Name(std::uint32_t message) {
-        switch (message) {
-            case mci::Open: return "open";
-            case mci::Close: return "close";
-            case mci::Play: return "play";
-            case mci::Seek: return "seek";
-            case mci::Stop: return "stop";
-            case mci::Status: return "status";
-            default: return "other";
-        }
-    }
-    // The players outlive the devices: later commands find no device.
-    ~Devices() { platform_.mci = nullptr; }
-    Devices(const Devices&) = delete;
-    Devices& operator=(const Devices&) = delete;
-
-    // The order with the status queries and capability reads left out.
-    std::vector<std::string> Commands() const {
-        std::vector<std::string> out;
-        for (const std::string& s : order)
-            if (s.find("status") == std::string::npos && s.find("other") == std::string::npos) out.push_back(s);
-        return out;
-    }
-
-private:
-    fakes::FakePlatform& platform_;
-};
-
-void EnsureSecondaryWindows() {
-    if (!RemindersFrm) {
-        RemindersFrm = new TRemindersFrm(Application);
-        RemindersFrm->InitializeForm();
-    }
-    if (!SnoozeFrm) {
-        SnoozeFrm = new TSnoozeFrm(Application);
-        SnoozeFrm->InitializeForm();
-    }
-}
-
-class AlarmTest : public testing::Test {
-protected:
-    void SetUp() override { MakeForm(2026, 12, 7, 7, 5); }
-    void TearDown() override {
-        delete form;
-        TOpenDialog::SetExecuteHook(nullptr);
-        RemindersFrm->Hide();
-        SnoozeFrm->SnoozeChosen = false;
-        Application->SetTitle("DawnbellTests");
-    }
-
-    void MakeForm(int y, int mo, int d, int h, int mi, int s = 0) {
-        delete form;
-        fake.SetNow(y, mo, d, h, mi, s);
-        PrepareLocaleSettings();  // fallback date settings and "HH:MM"
-        EnsureSecondaryWindows();
-        form = new TTimerFrm(Application);
-        form->InitializeForm();
-    }
-
-    // One tick of the watch, delivered to the timer's window as the system does.
-    void Tick() { SendMessageA(form->Clock->WindowHandle(), WM_TIMER, 1, 0); }
-
-    // Arms the text as typed, with the program action on so that no warning comes.
-    void Arm(const std::string& text, bool daily = false) {
-        form->UseDailyChk->SetChecked(daily);
-        form->CurrentEdt->SetText(text);
-        form->SetBtnClick(form->SetBtn);
-    }
-    void UseProgram(const std::string& commandLine = "C:\\WAKE\\UP.EXE") {
-        form->UseExeChk->SetChecked(true);
-        form->ExeEdt->SetText(commandLine);
-    }
-
-    bool Idle() const {
-        return form->Clock->Interval() == 0 && form->CurrentEdt->Enabled() &&
-               form->CurrentEdt->Color() == clWhite && form->Caption() == "Dawnbell" &&
-               Application->Title() == "Dawnbell";
-    }
-    bool ArmedAs(std::uint32_t interval, const std::string& caption) const {
-        return form->Clock->Interval() == interval && !form->CurrentEdt->Enabled() &&
-               form->CurrentEdt->Color() == clAqua && form->Caption() == caption && Application->Title() == caption;
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const auto& b : fake.boxes) out.push_back(b.text);
-        return out;
-    }
-
-    fakes::FakePlatform fake;
-    fakes::ScopedPlatform scope{fake};
-    datetime::ScopedFormatSettings settings;
-    TTimerFrm* form = nullptr;
-};
+class AlarmTest : public AlarmFixture {};
 
 // ---- Arming ----
 
@@ -619,25 +388,26 @@ TEST_F(AlarmTest, AnActionThatCannotStartIsReportedAndTheRestGoesOn) {
     EXPECT_TRUE(Idle());  // never left at 3000 ms meeting the same error
 }
 
-TEST_F(AlarmTest, AnAlarmTextThatNoLongerReadsIsReportedOncePerTick) {
+TEST_F(AlarmTest, AnArmedTextThatNoLongerReadsStillFiresAtItsMomentWithoutReports) {
     Answerer answerer;
     UseProgram();
     Arm("12/7/26 07:30");
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 7) + datetime::MakeTime(7, 30, 0, 0), form->AlarmAt);
     // New locale settings after arming: dates are written with full stops.
     datetime::Formats().DateSepChar = '.';
     datetime::Formats().DatePatternShort = "d.m.yy";
-    int nested = 0;
-    fake.onMessageBox = [&] {
-        // Ticks arrive while the report is open; none may report again.
-        Tick();
-        ++nested;
-    };
+    fake.SetNow(2026, 12, 7, 7, 29, 59);
+    Tick();
+    EXPECT_EQ(0, answerer.questions);
     fake.SetNow(2026, 12, 7, 8, 0);
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"'12/7/26 07:30' is not a valid date and time."}), Texts());
-    EXPECT_EQ(1, nested);
-    EXPECT_EQ(0, answerer.questions);
-    EXPECT_TRUE(ArmedAs(3000, "Alarm: 12/7/26 07:30"));
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_EQ(1, answerer.questions);
+    EXPECT_TRUE(Idle());
+    // Set again reads the text under the new settings, which refuse it.
+    Arm("12/7/26 07:30");
+    EXPECT_EQ((std::vector<std::string>{"Invalid Date/Time"}), Texts());
+    EXPECT_TRUE(Idle());
 }
 
 TEST_F(AlarmTest, QuittingAsksOnlyWhileAnAlarmIsSet) {
@@ -849,14 +619,17 @@ TEST_F(AlarmTest, RunStartsTheWholeCommandLineOnlyWithUseExe) {
     EXPECT_EQ("NOTEPAD.EXE C:\\TODO.TXT", fake.launched[0].first);
     EXPECT_EQ(1u, fake.launched[0].second);
 
-    // Far beyond 255 characters, whole; a failed start says nothing.
+    // Far beyond 255 characters, whole; a failed start is reported with the
+    // line cut short.
     std::string longLine = "C:\\TOOLS\\RUN.EXE " + std::string(600, 'a') + " end";
     form->ExeEdt->SetText(longLine);
     fake.execResult = 2;
     form->RunBtn->Click();
     ASSERT_EQ(2u, fake.launched.size());
     EXPECT_EQ(longLine, fake.launched[1].first);
-    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_EQ((std::vector<std::string>{"Could not start the program \"" + longLine.substr(0, 100) + "...\"."}),
+              Texts());
+    fake.boxes.clear();
 
     // Unchecked again: the button stays enabled and does nothing.
     form->UseExeChk->SetChecked(false);
@@ -873,6 +646,65 @@ TEST_F(AlarmTest, RunStartsTheWholeCommandLineOnlyWithUseExe) {
     form->FindExeBtnClick(form->FindExeBtn);
     EXPECT_EQ("Programs (*.exe)|*.exe", form->OpenFileDlg->Filter());
     EXPECT_EQ("C:\\GAMES\\WAKE.EXE", form->ExeEdt->GetText());
+}
+
+TEST_F(AlarmTest, AWavePathTypedKeyByKeyReopensTheDeviceAtEveryKey) {
+    Devices devices(fake);
+    const std::string path = "C:\\A.WAV";
+    // Only the whole name is a file the device can open.
+    auto device = fake.mci;
+    fake.mci = [&](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags, void* params) {
+        if (message == mci::Open && (flags & mci::OpenElement) &&
+            path != static_cast<mci::OpenParms*>(params)->lpstrElementName)
+            return platform::MciError{275};
+        return device(id, message, flags, params);
+    };
+    form->UseWavChk->SetChecked(true);
+    form->Show();
+    SetFocus(form->WavFileEdt->Handle());
+    for (char c : path) SendMessageA(form->WavFileEdt->Handle(), WM_CHAR, static_cast<unsigned char>(c), 0);
+
+    EXPECT_EQ(path, form->WavFileEdt->GetText());
+    EXPECT_EQ(path, form->WavPlayer->FileName());
+    EXPECT_NE(0u, form->WavPlayer->DeviceID());
+    // Every key but the last named no file: each one reported once.
+    EXPECT_EQ(path.size() - 1, fake.boxes.size());
+    EXPECT_EQ(1u, devices.wave.Sent(mci::Open).size());  // the refused ones never reached the device
+    EXPECT_EQ("Alarm uses  .Wav", form->PropertiesEdt->GetText());
+
+    // Backspace: the shorter name is refused and the device closed.
+    SendMessageA(form->WavFileEdt->Handle(), WM_CHAR, VK_BACK, 0);
+    EXPECT_EQ(0u, form->WavPlayer->DeviceID());
+    EXPECT_EQ(1u, devices.wave.Sent(mci::Close).size());
+    EXPECT_EQ(path.size(), fake.boxes.size());
+}
+
+TEST_F(AlarmTest, TheStartingTrackFollowsTheBarMovedByKeysAndMouse) {
+    Devices devices(fake, std::vector<std::uint32_t>(12, 200));
+    form->UseCDChk->SetChecked(true);
+    ASSERT_TRUE(form->StartingTrackBar->Enabled());
+    form->ControlsNbk->SetPageIndex(1);
+    form->Show();
+    HWND bar = form->StartingTrackBar->Handle();
+    SetFocus(bar);
+
+    // The arrow keys, as the system delivers them to the focused bar.
+    SendMessageA(bar, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageA(bar, WM_KEYUP, VK_RIGHT, 0);
+    EXPECT_EQ(2, form->StartingTrackBar->Position());
+    EXPECT_EQ("2", form->StartingTrackEdt->GetText());
+    SendMessageA(bar, WM_KEYDOWN, VK_END, 0);
+    SendMessageA(bar, WM_KEYUP, VK_END, 0);
+    EXPECT_EQ("12", form->StartingTrackEdt->GetText());
+
+    // A click left of the thumb pages back towards the start.
+    RECT r;
+    GetClientRect(bar, &r);
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 12, r.bottom / 2));
+    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(r.left + 12, r.bottom / 2));
+    EXPECT_LT(form->StartingTrackBar->Position(), 12);
+    EXPECT_EQ(std::to_string(form->StartingTrackBar->Position()), form->StartingTrackEdt->GetText());
+    EXPECT_TRUE(fake.boxes.empty());
 }
 
 // ---- The alarm setting and its text ----

@@ -12,7 +12,12 @@
 //   DawnbellDriver children <title>           list the child windows: index, class, text
 //   DawnbellDriver setmemo <title> <text>     set the text of the first multi-line edit (\n breaks lines)
 //   DawnbellDriver apptitle -                 print the application window's title (the taskbar text)
+//   DawnbellDriver rect <title> <n|->         print the screen rectangle "x y w h" of the n-th child (- the window)
+//   DawnbellDriver state <title> <n>          print "visible enabled checked" of the n-th child as 0/1 digits
+//   DawnbellDriver pos <title> <n>            print the position of the n-th child, a track bar
+//   DawnbellDriver thumb <title> <n>          print the screen rectangle "x y w h" of that track bar's thumb
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -151,6 +156,48 @@ int main(int argc, char** argv) {
             }
         }
         return Fail("no multi-line edit", title);
+    }
+    if (cmd == "thumb" && argc > 3) {
+        std::vector<HWND> list = Children(h);
+        int n = std::atoi(argv[3]);
+        if (n < 0 || n >= static_cast<int>(list.size())) return Fail("no such child", argv[3]);
+        HWND bar = list[static_cast<std::size_t>(n)];
+        // The track bar answers into its own process's memory.
+        DWORD pid = 0;
+        GetWindowThreadProcessId(bar, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return Fail("cannot open the process of", title);
+        void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        RECT r{};
+        bool ok = remote && (SendMessageA(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(remote)), true) &&
+                  ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (!ok) return Fail("cannot read the thumb of", title);
+        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if ((cmd == "rect" || cmd == "state" || cmd == "pos") && argc > 3) {
+        HWND target = h;
+        if (std::strcmp(argv[3], "-") != 0) {
+            std::vector<HWND> list = Children(h);
+            int n = std::atoi(argv[3]);
+            if (n < 0 || n >= static_cast<int>(list.size())) return Fail("no such child", argv[3]);
+            target = list[static_cast<std::size_t>(n)];
+        }
+        if (cmd == "rect") {
+            RECT r;
+            GetWindowRect(target, &r);
+            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        } else if (cmd == "state") {
+            LRESULT check = SendMessageA(target, BM_GETCHECK, 0, 0);
+            std::printf("%d %d %d\n", IsWindowVisible(target) ? 1 : 0, IsWindowEnabled(target) ? 1 : 0,
+                        check == BST_CHECKED ? 1 : 0);
+        } else {
+            std::printf("%ld\n", static_cast<long>(SendMessageA(target, TBM_GETPOS, 0, 0)));
+        }
+        return 0;
     }
     if ((cmd == "gettext" || cmd == "settext") && argc > 3) {
         std::vector<HWND> list = Children(h);

@@ -46,3 +46,63 @@ expect_exit() {
   wait "$DAWNBELL_PID" || rc=$?
   [ "$rc" = "$want" ] || fail "exit code $rc, expected $want"
 }
+
+# --- Real input from the X server, as a user's mouse and keyboard give it.
+# (There is no window manager: keys go to the window under the pointer.)
+
+# The index of the first child of a window whose class ends with $2 and,
+# when $3 is given, whose text is $3.
+child_index() {
+  driver children "$1" | awk -F'\t' -v c="$2" -v t="${3-}" \
+    'substr($2, length($2) - length(c) + 1) == c && (t == "" || $3 == t) { print $1; exit }'
+}
+
+# Sets RX RY RW RH to the screen rectangle of child $2 of window $1.
+rect_of() {
+  local r
+  r=$(driver rect "$1" "$2") || fail "no rectangle for child $2 of '$1'"
+  read -r RX RY RW RH <<<"$r"
+}
+
+click_at() {
+  xdotool mousemove "$1" "$2" sleep 0.15 click 1
+  sleep 0.4
+}
+
+# Clicks the middle of child $2 of window $1.
+click_child() {
+  rect_of "$1" "$2"
+  click_at $(( RX + RW / 2 )) $(( RY + RH / 2 ))
+}
+
+# Presses the left button at ($1,$2), moves in steps to ($3,$4), releases.
+drag() {
+  local i steps=8
+  xdotool mousemove "$1" "$2" sleep 0.15 mousedown 1 sleep 0.15
+  for i in $(seq 1 $steps); do
+    xdotool mousemove $(( $1 + ($3 - $1) * i / steps )) $(( $2 + ($4 - $2) * i / steps )) sleep 0.05
+  done
+  xdotool sleep 0.1 mouseup 1
+  sleep 0.4
+}
+
+# Types text into the window under the pointer, key by key.
+type_text() {
+  xdotool type --delay 40 "$1"
+  sleep 0.4
+}
+
+# The alarm text box of the main window (its text is a date and/or HH:MM).
+alarm_text_index() {
+  driver children Dawnbell | awk -F'\t' '$2 == "Edit" && $3 ~ /[0-9][0-9]:[0-9][0-9]$/ { print $1; exit }'
+}
+
+# Sets DATE_FMT to the date(1) format that writes today's date as the
+# alarm text $1 starts (the locale's short date pattern).
+learn_date_format() {
+  local f
+  for f in '%-m/%-d/%Y' '%-m/%-d/%y' '%m/%d/%Y' '%-d/%-m/%Y' '%d/%m/%Y' '%d.%m.%Y' '%-d.%-m.%Y' '%Y-%m-%d' '%d/%m/%y'; do
+    if [ "${1% *}" = "$(date +"$f")" ]; then DATE_FMT=$f; return 0; fi
+  done
+  fail "the alarm text '$1' does not start with today's date"
+}

@@ -74,8 +74,14 @@ std::string PropertyValue::ToText() const {
         case Kind::String: {
             std::string s = "\"";
             for (char c : text_) {
-                if (c == '"' || c == '\\') s += '\\';
-                s += c;
+                if (c == '\n') {
+                    s += "\\n";
+                } else if (c == '\t') {
+                    s += "\\t";
+                } else {
+                    if (c == '"' || c == '\\') s += '\\';
+                    s += c;
+                }
             }
             return s + "\"";
         }
@@ -89,6 +95,10 @@ std::string PropertyValue::ToText() const {
 }
 
 namespace {
+
+// Components and lists nest at most this deep: the parser, the reader and the
+// tree's destructor all recurse once per level.
+constexpr int kMaxNesting = 64;
 
 class Parser {
 public:
@@ -108,10 +118,25 @@ private:
     const std::string& source_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    int depth_ = 0;
 
     [[noreturn]] void Fail(const std::string& what) {
         throw EReadError(source_ + ":" + std::to_string(line_) + ": " + what);
     }
+
+    // Counts one level of nesting for as long as it lives.
+    class Nested {
+    public:
+        explicit Nested(Parser& p) : p_(p) {
+            if (++p_.depth_ > kMaxNesting) p_.Fail("nested more than " + std::to_string(kMaxNesting) + " levels deep");
+        }
+        ~Nested() { --p_.depth_; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        Parser& p_;
+    };
 
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
@@ -161,6 +186,7 @@ private:
 
     // The body of a component whose class name has been read.
     FormNode ParseNode(std::string className, int line) {
+        const Nested level(*this);
         FormNode node;
         node.line = line;
         node.className = std::move(className);
@@ -194,6 +220,7 @@ private:
         char c = Peek();
         if (c == '"') return PropertyValue::String(ParseString());
         if (c == '[') {
+            const Nested level(*this);
             ++pos_;
             std::vector<PropertyValue> items;
             SkipBlank();

@@ -33,7 +33,8 @@ public:
     const std::string& AsIdentifier() const;
     bool AsBool() const;  // identifiers true and false
     const std::vector<PropertyValue>& AsList() const;
-    // The value as written, for messages.
+    // The value in the description's own syntax (it parses back to the same
+    // value), for messages.
     std::string ToText() const;
 
 private:

@@ -104,6 +104,47 @@ TEST(FormDescription, MalformedTextNamesTheLine) {
     }
 }
 
+// Nesting is bounded, so that no text can exhaust the stack of the parser,
+// the reader or the tree's destructor; 64 levels still read.
+TEST(FormDescription, NestingDeeperThanTheLimitIsAnErrorNotACrash) {
+    auto lists = [](int depth) {
+        return "TProbe W { L = " + std::string(depth - 1, '[') + std::string(depth - 1, ']') + " }";
+    };
+    auto nodes = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) text += "TProbe C" + std::to_string(i) + " {\n";
+        return text + std::string(depth, '}');
+    };
+    EXPECT_NO_THROW(ParseFormDescription(lists(64), "W.form"));
+    EXPECT_NO_THROW(ParseFormDescription(nodes(64), "W.form"));
+    for (const std::string& text : {lists(65), lists(100000), nodes(65), nodes(100000)}) {
+        try {
+            ParseFormDescription(text, "W.form");
+            ADD_FAILURE() << "no error at " << text.size() << " characters";
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string::npos, e.Message().find("nested more than 64 levels deep")) << e.Message();
+        }
+    }
+}
+
+// A value's text is in the description's syntax: it parses back to the value,
+// line breaks and tabs included.
+TEST(FormDescription, ValueTextReadsBackAsTheSameValue) {
+    const PropertyValue values[] = {
+        PropertyValue::String("two\nlines\tand \"quotes\" \\ back\rslash"),
+        PropertyValue::List({PropertyValue::Integer(-5), PropertyValue::Identifier("alTop"),
+                             PropertyValue::List({PropertyValue::String("\n")})}),
+    };
+    EXPECT_EQ("\"a\\nb\\tc\"", PropertyValue::String("a\nb\tc").ToText());
+    for (const PropertyValue& v : values) {
+        const FormNode n = ParseFormDescription("TProbe W { P = " + v.ToText() + " }", "W.form");
+        ASSERT_EQ(1u, n.properties.size()) << v.ToText();
+        EXPECT_EQ(v.ToText(), n.properties[0].value.ToText());
+    }
+    EXPECT_EQ(values[0].AsString(), ParseFormDescription("TProbe W { P = " + values[0].ToText() + " }", "W.form")
+                                        .properties[0].value.AsString());
+}
+
 TEST(DescriptionReader, BuildsTheTreeSetsPropertiesAndBindsHandlers) {
     TProbe root(nullptr);
     int pokes = 0;

@@ -62,6 +62,9 @@ public:
 
     // The day a daily alarm last fired (whole days); 0 when none.
     datetime::DateTime LastFired = 0;
+    // The armed alarm as read from the text by Set: the date and time of a
+    // one-shot alarm, the time of day of a daily one.
+    datetime::DateTime AlarmAt = 0;
 
     // The alarm setting and its text.
     void FormCreate(TComponent* sender);
@@ -108,7 +111,7 @@ protected:
 private:
     void RegisterMenuHandlers(HandlerTable& handlers);
 
-    // The due test of a tick; errors in it are reported here.
+    // The due test of a tick.
     bool AlarmDue();
     // The firing: actions, question, answer.
     void Fire();

@@ -70,15 +70,17 @@ void StopPlayer(TMediaPlayer& player) {
 
 void TTimerFrm::SetBtnClick(TComponent*) {
     const bool daily = UseDailyChk->Checked();
-    // The value only validates the text; every tick parses it again.
+    // The moment is read once, here: locale settings changed while armed (a
+    // new date order or separator) must not move the alarm or stop it.
+    datetime::DateTime at = 0;
     try {
-        if (daily) datetime::ParseTime(CurrentEdt->GetText());
-        else datetime::ParseDateTime(CurrentEdt->GetText());
+        at = daily ? datetime::ParseTime(CurrentEdt->GetText()) : datetime::ParseDateTime(CurrentEdt->GetText());
     } catch (const EConvertError&) {
         // An alarm armed before stays armed as it was.
         ShowMessageBox(kInvalidAlarm, kErrorCaption, MB_ICONERROR);
         return;
     }
+    AlarmAt = at;
 
     // The interval already in force keeps its countdown: Set while watching
     // does not postpone the next check.
@@ -88,8 +90,7 @@ void TTimerFrm::SetBtnClick(TComponent*) {
     if (daily) {
         SetCaption("Daily Alarm: " + CurrentEdt->GetText());
         // Today's time already passed: the first firing is tomorrow.
-        datetime::DateTime t = datetime::ParseTime(CurrentEdt->GetText());
-        LastFired = datetime::CurrentTime() > t ? datetime::CurrentDate() : 0;
+        LastFired = datetime::CurrentTime() > at ? datetime::CurrentDate() : 0;
     } else {
         SetCaption("Alarm: " + CurrentEdt->GetText());
     }
@@ -130,20 +131,15 @@ void TTimerFrm::ClockTimer(TComponent*) {
 }
 
 bool TTimerFrm::AlarmDue() {
-    try {
-        if (UseDailyChk->Checked()) {
-            // Fired today already; the text is not even read.
-            if (!(datetime::CurrentDate() > LastFired)) return false;
-            return datetime::CurrentTime() >= datetime::ParseTime(CurrentEdt->GetText());
-        }
-        return AtOrAfter(datetime::CurrentDateTime(), datetime::ParseDateTime(CurrentEdt->GetText()));
-    } catch (const Exception& e) {
-        // The text was valid when armed, but new locale settings may read it
-        // differently. Reported here, while later ticks are dropped, so that
-        // a tick never stacks one error box over another.
-        ReportError(e);
-        return false;
+    if (UseDailyChk->Checked()) {
+        const datetime::DateTime today = datetime::CurrentDate();
+        // The clock was set back before the day of the last firing: that
+        // day is no reason to stay silent now, so count as armed afresh.
+        if (today < LastFired) LastFired = datetime::CurrentTime() > AlarmAt ? today : 0;
+        if (!(today > LastFired)) return false;  // fired today already
+        return datetime::CurrentTime() >= AlarmAt;
     }
+    return AtOrAfter(datetime::CurrentDateTime(), AlarmAt);
 }
 
 void TTimerFrm::Fire() {

@@ -20,6 +20,8 @@ namespace {
 const char kNoCd[] = "Cannot find CD in CD-ROM";
 const char kWaveFilter[] = "Wave Audio Files (*.wav)|*.wav";
 const char kProgramFilter[] = "Programs (*.exe)|*.exe";
+const char kErrorCaption[] = "Error";
+constexpr std::size_t kShownCommandLength = 100;
 }  // namespace
 
 bool TTimerFrm::CheckCD() {
@@ -130,8 +132,12 @@ void TTimerFrm::RunBtnClick(TComponent*) {
 }
 
 void TTimerFrm::LaunchProgram() {
-    // The whole command line, however long; a program that cannot start is
-    // not reported.
+    // The whole command line, however long.
     const std::string commandLine = ExeEdt->GetText();
-    platform::Sys().WinExec(commandLine.c_str(), SW_SHOWNORMAL);
+    if (platform::Sys().WinExec(commandLine.c_str(), SW_SHOWNORMAL) > 31) return;
+    // Told, so that a wrong path shows at the test run and not on the
+    // morning it stays silent; a very long line is cut short in the box.
+    const std::string shown =
+        commandLine.size() > kShownCommandLength ? commandLine.substr(0, kShownCommandLength) + "..." : commandLine;
+    ShowMessageBox("Could not start the program \"" + shown + "\".", kErrorCaption, MB_ICONERROR);
 }

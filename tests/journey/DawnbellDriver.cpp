@@ -16,6 +16,7 @@
 //   DawnbellDriver state <title> <n>          print "visible enabled checked" of the n-th child as 0/1 digits
 //   DawnbellDriver pos <title> <n>            print the position of the n-th child, a track bar
 //   DawnbellDriver thumb <title> <n>          print the screen rectangle "x y w h" of that track bar's thumb
+//   DawnbellDriver tab <title> <n> <i>        print the screen rectangle "x y w h" of tab i of the n-th child
 #include <windows.h>
 #include <commctrl.h>
 
@@ -76,6 +77,24 @@ HWND WaitFor(const char* title, int ms) {
         if (waited >= ms) return nullptr;
         Sleep(50);
     }
+}
+
+// Asks a control of another process for a rectangle: the control writes
+// into its own process's memory, read back from there.
+bool RemoteRect(HWND control, UINT message, WPARAM wParam, RECT& out) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(control, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    bool ok = false;
+    if (remote) {
+        SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(remote));
+        ok = ReadProcessMemory(process, remote, &out, sizeof out, nullptr) != 0;
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
 }
 
 int Fail(const char* what, const char* title) {
@@ -157,24 +176,16 @@ int main(int argc, char** argv) {
         }
         return Fail("no multi-line edit", title);
     }
-    if (cmd == "thumb" && argc > 3) {
+    if ((cmd == "thumb" && argc > 3) || (cmd == "tab" && argc > 4)) {
         std::vector<HWND> list = Children(h);
         int n = std::atoi(argv[3]);
         if (n < 0 || n >= static_cast<int>(list.size())) return Fail("no such child", argv[3]);
-        HWND bar = list[static_cast<std::size_t>(n)];
-        // The track bar answers into its own process's memory.
-        DWORD pid = 0;
-        GetWindowThreadProcessId(bar, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return Fail("cannot open the process of", title);
-        void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        HWND control = list[static_cast<std::size_t>(n)];
         RECT r{};
-        bool ok = remote && (SendMessageA(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(remote)), true) &&
-                  ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        if (!ok) return Fail("cannot read the thumb of", title);
-        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        bool ok = cmd == "thumb" ? RemoteRect(control, TBM_GETTHUMBRECT, 0, r)
+                                 : RemoteRect(control, TCM_GETITEMRECT, static_cast<WPARAM>(std::atoi(argv[4])), r);
+        if (!ok) return Fail("cannot read the rectangle in", title);
+        MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&r), 2);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }

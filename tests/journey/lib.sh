@@ -106,3 +106,48 @@ learn_date_format() {
   done
   fail "the alarm text '$1' does not start with today's date"
 }
+
+# A file's name as the Windows program sees it (Wine's Z: drive is /).
+dos_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
+# A one-second 440 Hz wave (8 kHz, 8-bit mono) at $1.
+make_wave() {
+  python3 - "$1" <<'PY'
+import math, struct, sys
+rate = 8000
+data = bytes(int(128 + 90 * math.sin(2 * math.pi * 440 * i / rate)) for i in range(rate))
+head = b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " + struct.pack("<IHHIIHH", 16, 1, 1, rate, rate, 1, 8)
+open(sys.argv[1], "wb").write(head + b"data" + struct.pack("<I", len(data)) + data)
+PY
+}
+
+# Sends everything Dawnbell plays into the wave file $1 (set before start_dawnbell).
+capture_sound() {
+  local conf="$1.alsa.conf"
+  rm -f "$1"
+  printf '</usr/share/alsa/alsa.conf>\npcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "wav"\n}\n' "$1" >"$conf"
+  export ALSA_CONFIG_PATH=$conf
+}
+
+# The tab of the main window's notebook whose index is $1, clicked.
+click_tab() {
+  local tabs r
+  tabs=$(child_index Dawnbell SysTabControl32)
+  r=$(driver tab Dawnbell "$tabs" "$1") || fail "no tab $1"
+  read -r RX RY RW RH <<<"$r"
+  click_at $(( RX + RW / 2 )) $(( RY + RH / 2 ))
+}
+
+# Chooses the file $2 in the "Find File" dialog opened by the Browse button
+# that is child $1 of the main window: the name typed into the dialog, Enter.
+choose_file() {
+  click_child Dawnbell "$1"
+  driver wait "Find File" 10000 >/dev/null || fail "Browse opened no file dialog"
+  rect_of "Find File" -
+  xdotool mousemove $(( RX + RW / 2 )) $(( RY + 12 ))
+  sleep 0.5
+  type_text "$2"
+  xdotool key Return
+  driver gone "Find File" 10000 || fail "the file dialog stayed open"
+  sleep 0.5
+}

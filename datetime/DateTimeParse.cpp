@@ -37,6 +37,10 @@ public:
             ++pos_;
         }
         if (pos_ == start) return false;
+        // A fifth significant digit makes no field of a date or time: left
+        // over, it would be read as the next field (1/1/10000 as year 1000
+        // at hour 0).
+        if (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') return false;
         number = static_cast<std::uint16_t>(value);  // at most 9999
         return true;
     }

@@ -29,6 +29,15 @@ std::uint8_t LocaleByte(platform::LCID locale, platform::LCTYPE item) {
     return static_cast<std::uint8_t>(LocaleNumber(locale, item));
 }
 
+// The date and time separators: the first character that is not a blank,
+// also of a longer separator (". " reads "."), so that the parser's
+// separator matches what the locale's own date pattern writes.
+char LocaleSeparator(platform::LCID locale, platform::LCTYPE item, char fallback) {
+    const std::string text = LocaleText(locale, item, "");
+    const std::size_t at = text.find_first_not_of(' ');
+    return at == std::string::npos ? fallback : text[at];
+}
+
 }  // namespace
 
 std::string LocaleText(platform::LCID locale, platform::LCTYPE item, const std::string& fallback) {
@@ -73,10 +82,10 @@ void LoadFormatSettings() {
     fs.ThousandsChar = LocaleChar(id, li::kSThousand, ',');
     fs.DecimalChar = LocaleChar(id, li::kSDecimal, '.');
     fs.CurrencyDigits = LocaleByte(id, li::kICurrDigits);
-    fs.DateSepChar = LocaleChar(id, li::kSDate, '/');
+    fs.DateSepChar = LocaleSeparator(id, li::kSDate, '/');
     fs.DatePatternShort = LocaleText(id, li::kSShortDate, "m/d/yy");
     fs.DatePatternLong = LocaleText(id, li::kSLongDate, "mmmm d, yyyy");
-    fs.TimeSepChar = LocaleChar(id, li::kSTime, ':');
+    fs.TimeSepChar = LocaleSeparator(id, li::kSTime, ':');
     fs.AmSymbol = LocaleText(id, li::kS1159, "am");
     fs.PmSymbol = LocaleText(id, li::kS2359, "pm");
 

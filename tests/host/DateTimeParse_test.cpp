@@ -58,8 +58,10 @@ TEST_F(Parse, NumbersStopAtFourSignificantDigits) {
     EXPECT_EQ("00:07:00", Time("0000:0007"));
     EXPECT_EQ("'12345/1/1' is not a valid date and time", Stamp("12345/1/1"));
     EXPECT_EQ("6/19/1992 00:00:00", Stamp("006/0019/001992"));
-    // The fifth digit is left over and read as the hour.
-    EXPECT_EQ("1/1/1000 00:00:00", Stamp("1/1/10000"));
+    // A fifth digit is refused, never left over to be read as the hour.
+    EXPECT_EQ("'1/1/10000' is not a valid date and time", Stamp("1/1/10000"));
+    EXPECT_EQ("'1/1/20260 7:05' is not a valid date and time", Stamp("1/1/20260 7:05"));
+    EXPECT_EQ("07:05:00", Time("7:000005"));  // leading zeros still do not count
 }
 
 TEST_F(Parse, DatesUnderTheFallbackSettings) {  // the fake clock reads 2026

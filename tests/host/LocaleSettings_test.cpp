@@ -69,15 +69,27 @@ TEST_F(LocaleSettings, ItemsOfALocaleReplaceTheirFallbacksOneByOne) {
     EXPECT_EQ("hh:mm:ss", fs.TimePatternLong);
 }
 
-TEST_F(LocaleSettings, SeparatorsLongerThanOneCharacterFallBack) {
+TEST_F(LocaleSettings, LongerDateAndTimeSeparatorsGiveTheirFirstMarkOtherCharactersFallBack) {
     fake.locale[li::kSDate] = "//";
     fake.locale[li::kSTime] = ". ";
+    fake.locale[li::kSThousand] = ". ";
     fake.locale[li::kSDecimal] = "";  // an empty item is one zero: its first character
     Load();
     EXPECT_EQ('/', Formats().DateSepChar);
-    EXPECT_EQ(':', Formats().TimeSepChar);
+    EXPECT_EQ('.', Formats().TimeSepChar);
+    EXPECT_EQ(',', Formats().ThousandsChar);
     EXPECT_EQ('\0', Formats().DecimalChar);
     EXPECT_EQ('-', LocaleChar(0, li::kSDate, '-'));
+
+    // Blanks before the mark are skipped; blanks alone or nothing fall back.
+    fake.locale[li::kSDate] = " -";
+    fake.locale[li::kSTime] = "  ";
+    Load();
+    EXPECT_EQ('-', Formats().DateSepChar);
+    EXPECT_EQ(':', Formats().TimeSepChar);
+    fake.locale[li::kSDate] = "";
+    Load();
+    EXPECT_EQ('/', Formats().DateSepChar);
 }
 
 TEST_F(LocaleSettings, NumericItemsThatAreNotIntegersReadAsZero) {

@@ -24,6 +24,10 @@ public:
     void Clear() override;
     std::string Text() const override;
     void SetText(const std::string& text) override;
+    // Whole lists in one pass over the text: line by line, each access
+    // would read and split the whole text again.
+    std::vector<std::string> ToVector() const override;
+    void Assign(const TStrings& other) override;
 
 private:
     void Store(const std::vector<std::string>& lines);

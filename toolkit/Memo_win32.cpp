@@ -41,6 +41,12 @@ std::string TMemoLines::Text() const { return memo_.GetText(); }
 
 void TMemoLines::SetText(const std::string& text) { memo_.SetText(text); }
 
+std::vector<std::string> TMemoLines::ToVector() const { return SplitLines(memo_.GetText()); }
+
+void TMemoLines::Assign(const TStrings& other) {
+    if (&other != this) Store(other.ToVector());
+}
+
 TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), lines_(*this) {
     SetBounds(0, 0, 185, 89);
 }

@@ -36,7 +36,7 @@ public:
     // Replaces every line by a copy of the other list's lines.
     virtual void Assign(const TStrings& other);
     int IndexOf(const std::string& s) const;
-    std::vector<std::string> ToVector() const;
+    virtual std::vector<std::string> ToVector() const;
 
     // Every line followed by a line break (CR LF).
     virtual std::string Text() const;

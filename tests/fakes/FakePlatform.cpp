@@ -57,7 +57,7 @@ int FakePlatform::LoadString(unsigned id, char* buf, int size) {
 
 unsigned FakePlatform::WinExec(const char* cmd, unsigned show) {
     launched.emplace_back(cmd ? cmd : "", show);
-    return execResult;
+    return exec ? exec(cmd, show) : execResult;
 }
 
 platform::MciError FakePlatform::MciSendCommand(platform::MciDevice device, std::uint32_t message,

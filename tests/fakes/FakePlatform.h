@@ -30,6 +30,8 @@ public:
     // Launcher.
     std::vector<std::pair<std::string, unsigned>> launched;  // command line, show command
     unsigned execResult = 33;
+    // When set, answers in place of execResult (e.g. the real launcher).
+    std::function<unsigned(const char*, unsigned)> exec;
     std::string commandLine = "Dawnbell.exe";
     std::string moduleFileName = "C:\\ALARM\\DAWNBELL.EXE";
 

@@ -34,6 +34,13 @@ class Bursts(unittest.TestCase):
         self.assertEqual(s.switches([10], main_only=True), 40)
         self.assertEqual(s.switches([10, 20]), 77)
 
+    def test_cpu_time_sums_the_threads_of_the_processes_asked(self):
+        s = run_bench.Sampler([])
+        s.first = {(10, 10): (1000000, 0), (10, 11): (0, 0), (20, 20): (0, 0)}
+        s.last = {(10, 10): (31000000, 0), (10, 11): (4500000, 0), (20, 20): (7000000000, 0)}
+        self.assertAlmostEqual(s.cpu_seconds([10]), 0.0345)
+        self.assertAlmostEqual(s.cpu_seconds([20]), 7.0)
+
 
 class SoundStart(unittest.TestCase):
     def test_first_non_silent_byte_after_silence_is_the_start(self):

@@ -123,9 +123,11 @@ PY
 
 # Sends everything Dawnbell plays into the wave file $1 (set before start_dawnbell).
 capture_sound() {
-  local conf="$1.alsa.conf"
-  rm -f "$1"
-  printf '</usr/share/alsa/alsa.conf>\npcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "wav"\n}\n' "$1" >"$conf"
+  local file conf
+  file=$(realpath -m "$1")
+  conf="$file.alsa.conf"
+  rm -f "$file"
+  printf '</usr/share/alsa/alsa.conf>\npcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "wav"\n}\n' "$file" >"$conf"
   export ALSA_CONFIG_PATH=$conf
 }
 
@@ -150,4 +152,48 @@ choose_file() {
   xdotool key Return
   driver gone "Find File" 10000 || fail "the file dialog stayed open"
   sleep 0.5
+}
+
+# On the Properties page (shown first): ticks "Use .wav" and chooses the wave
+# file $1 in the file dialog, then ticks "Use .exe" and types the command
+# line $2. Sets EXE_GROUP to the index of the program's group.
+set_wave_and_program() {
+  local use_wav use_exe wav_group wav_browse
+  click_tab 1
+  use_wav=$(child_index Dawnbell Button "Use .wav")
+  click_child Dawnbell "$use_wav"
+  [ "$(driver state Dawnbell "$use_wav")" = "1 1 1" ] || fail "the click did not tick Use .wav"
+  wav_group=$(child_index Dawnbell Button "Play .wav File:")
+  wav_browse=$(driver children Dawnbell | awk -F'\t' -v g="$wav_group" '$1 > g && $3 == "Browse" { print $1; exit }')
+  choose_file "$wav_browse" "$(dos_path "$1")"
+  [ "$(driver gettext Dawnbell $((wav_group + 1)))" = "$(dos_path "$1")" ] || fail "the wave file's name is not in its box"
+  driver gone Error 1000 || fail "choosing a real wave file showed an error"
+
+  use_exe=$(child_index Dawnbell Button "Use .exe")
+  click_child Dawnbell "$use_exe"
+  [ "$(driver state Dawnbell "$use_exe")" = "1 1 1" ] || fail "the click did not tick Use .exe"
+  EXE_GROUP=$(child_index Dawnbell Button "Run .exe:")
+  click_child Dawnbell $((EXE_GROUP + 1))
+  type_text "$2"
+  [ "$(driver gettext Dawnbell $((EXE_GROUP + 1)))" = "$2" ] || fail "the command line typed is '$(driver gettext Dawnbell $((EXE_GROUP + 1)))'"
+}
+
+# The summary of the chosen actions under the alarm text.
+summary_text() {
+  driver children Dawnbell | awk -F'\t' '$2 == "Edit" && $3 ~ /^(Alarm uses|Silent Alarm:)/ { print $3; exit }'
+}
+
+# Whether the wave file $1 holds any sound that is not silence.
+has_sound() {
+  python3 - "$1" <<'PY'
+import sys
+try:
+    data = open(sys.argv[1], "rb").read()
+except OSError:
+    sys.exit(1)
+at = data.find(b"data")
+body = data[at + 8:] if at >= 0 else b""
+# 16-bit signed or 8-bit unsigned silence: all bytes 0x00, or all 0x80.
+sys.exit(0 if body and len(set(body)) > 2 else 1)
+PY
 }

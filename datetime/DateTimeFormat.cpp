@@ -63,7 +63,7 @@ inline void PutNumber(char* buf, std::size_t& len, unsigned value, std::size_t d
 
 class Renderer {
 public:
-    explicit Renderer(DateTime value) : value_(value), fs_(Formats()) {}
+    explicit Renderer(DateTime value) : value_(value), fs_(Formats()) {}  // cppcheck-suppress uninitMemberVar ; buf_ is scratch space: only characters written are read
 
     // Appends the expansion of the pattern after the first len characters
     // and gives the new count.

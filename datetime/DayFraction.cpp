@@ -4,6 +4,7 @@
 #include "datetime/DayFraction.h"
 
 #include <bit>
+#include <cassert>
 
 namespace datetime {
 namespace {
@@ -38,6 +39,7 @@ double MillisToDayFraction(std::uint32_t ms) {
     // First rounding, to the 64-bit significand of the extended product: s
     // bits (0 to 32) are dropped, all of them from l.
     const int s = static_cast<int>(std::bit_width(a)) - 32;
+    assert(s >= 0 && s <= 32);  // 2^31 <= a < 2^64
     int scale = -90 + s;
     std::uint64_t m64 = a << (32 - s) | l >> s;
     if (s > 0) {
@@ -54,7 +56,8 @@ double MillisToDayFraction(std::uint32_t ms) {
     if (rest > 0x400u || (rest == 0x400u && (m53 & 1u))) ++m53;
     // m53 * 2^(scale + 11) built from its fields; m53 == 2^53 carries into the
     // exponent field, which is exactly right.
-    const auto biased = static_cast<std::uint64_t>(scale + 11 + 52 + 1023);
+    const int biasedExponent = scale + 11 + 52 + 1023;
+    const auto biased = static_cast<std::uint64_t>(biasedExponent);
     return std::bit_cast<double>((biased << 52) + (m53 - (std::uint64_t{1} << 52)));
 }
 

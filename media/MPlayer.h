@@ -104,7 +104,7 @@ public:
     // After every completion notification, with NotifyResult set.
     TNotifyEvent OnNotify;
     // The player's click names its button, so it hides the plain OnClick.
-    EMPNotify OnClick;
+    EMPNotify OnClick;  // cppcheck-suppress duplInheritedMember ; hides TControl::OnClick on purpose (see above)
     EMPPostNotify OnPostClick;
 
     void SetBounds(int left, int top, int width, int height) override;

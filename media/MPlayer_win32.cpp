@@ -72,7 +72,7 @@ TMediaPlayer::TMediaPlayer(TComponent* owner)
         if (OnPostClick) OnPostClick(this, button);
     };
     LoadImages();
-    SetBounds(0, 0, 240, 30);
+    TMediaPlayer::SetBounds(0, 0, 240, 30);
 }
 
 TMediaPlayer::~TMediaPlayer() {

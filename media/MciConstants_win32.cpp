@@ -127,7 +127,7 @@ DAWNBELL_SAME_FIELD(AnimStepParms, MCI_ANIM_STEP_PARMS, dwFrames);
 
 DAWNBELL_SAME_SIZE(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA);
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, dwCallback);
-DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, hWnd);
+DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, hWnd);  // NOLINT(bugprone-sizeof-expression): compares two handle fields' sizes on purpose
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, nCmdShow);
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, lpstrText);
 

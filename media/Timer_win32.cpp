@@ -14,7 +14,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
 TTimer::~TTimer() {
     // Disarm before the window goes, so that no tick reaches a dead object.
     enabled_ = false;
-    UpdateTimer();
+    KillTimer(window_, 1);
     DeallocateHWnd(window_);
 }
 

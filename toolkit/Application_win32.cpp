@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "toolkit/Form.h"
@@ -150,8 +152,11 @@ void TApplication::HandleException(TComponent* sender) {
     // End any mouse capture first: a dragging control must not keep it
     // while the report is up.
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    // Called from a catch block; outside one there is nothing to report.
+    const std::exception_ptr current = std::current_exception();
+    if (!current) return;
     try {
-        throw;
+        std::rethrow_exception(current);
     } catch (const EAbort&) {
         return;
     } catch (const std::exception& e) {

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cassert>
+
 #include <vector>
 
 #include "toolkit/Form.h"
@@ -103,6 +105,7 @@ void TFormHints::Update() {
 void TFormHints::AddTools(TWinControl& parent) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         TControl* c = parent.Controls(i);
+        assert(c);
         if (c == this) continue;
         // Children first: the tool tip takes the first tool that matches.
         if (auto* w = dynamic_cast<TWinControl*>(c)) AddTools(*w);

@@ -85,7 +85,7 @@ void TForm::ScaleToScreen() {
         clientWidth_ = MulDiv(clientWidth_, m, d);
         clientHeight_ = MulDiv(clientHeight_, m, d);
     } else {
-        TControl::SetBounds(Left(), Top(), MulDiv(Width(), m, d), MulDiv(Height(), m, d));
+        TControl::SetBounds(Left(), Top(), MulDiv(Width(), m, d), MulDiv(Height(), m, d));  // NOLINT(bugprone-parent-virtual-call): the children are scaled already, so no realign
     }
     pixelsPerInch_ = screen;
 }
@@ -193,7 +193,7 @@ void TForm::FitClientSize() {
         int width = (w.right - w.left) + clientWidth_ - (c.right - c.left);
         int height = (w.bottom - w.top) + clientHeight_ - (c.bottom - c.top);
         SetWindowPos(handle_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        TControl::SetBounds(Left(), Top(), width, height);
+        TControl::SetBounds(Left(), Top(), width, height);  // NOLINT(bugprone-parent-virtual-call): records the size the window was just given
     }
 }
 

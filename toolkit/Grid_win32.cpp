@@ -381,7 +381,7 @@ void TCustomGrid::PressKey(WORD key) {
 
 LRESULT TCustomGrid::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_GETDLGCODE:
+        case WM_GETDLGCODE:  // NOLINT(bugprone-branch-clone): DLGC_WANTARROWS happens to equal the 1 below
             // Arrows are ours; Tab and Shift+Tab stay with the dialog keys.
             return DLGC_WANTARROWS;
         case WM_ERASEBKGND:

@@ -7,7 +7,7 @@ TTabPage::TTabPage(TComponent* owner) : TWinControl(owner) {}
 
 TTabPage::~TTabPage() {
     // Leave the notebook while this is still a page, so that it drops the tab.
-    if (Notebook()) SetParent(nullptr);
+    if (Notebook()) TTabPage::SetParent(nullptr);
 }
 
 TTabbedNotebook* TTabPage::Notebook() const { return dynamic_cast<TTabbedNotebook*>(Parent()); }

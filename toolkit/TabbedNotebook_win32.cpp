@@ -5,7 +5,7 @@
 #include "toolkit/DescriptionReader.h"
 
 TTabbedNotebook::TTabbedNotebook(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 300, 250);
+    TTabbedNotebook::SetBounds(0, 0, 300, 250);
     tabFont_.OnChange = [this] {
         if (tabs_) SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.Handle()), TRUE);
     };

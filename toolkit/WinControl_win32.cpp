@@ -1,6 +1,7 @@
 #include "toolkit/WinControl.h"
 
 #include <algorithm>
+#include <cassert>
 #include <set>
 
 #include "platform/Exceptions.h"
@@ -83,7 +84,7 @@ TWinControl::~TWinControl() {
     for (TControl* c : controls_) c->parent_ = nullptr;
     controls_.clear();
     captureControl_ = nullptr;
-    DestroyHandle();
+    TWinControl::DestroyHandle();
     if (brush_) DeleteObject(brush_);
 }
 
@@ -322,6 +323,7 @@ bool TWinControl::RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 void TWinControl::InsertControl(TControl* c) {
+    assert(c);
     controls_.push_back(c);
     if (auto* w = dynamic_cast<TWinControl*>(c); w && w->tabOrder_ < 0) {
         int count = 0;
@@ -337,6 +339,7 @@ void TWinControl::InsertControl(TControl* c) {
 }
 
 void TWinControl::RemoveControl(TControl* c) {
+    assert(c);
     auto it = std::find(controls_.begin(), controls_.end(), c);
     if (it == controls_.end()) return;
     controls_.erase(it);

@@ -72,18 +72,18 @@ void TTimerSpeedButton::Paint(HDC dc) {
 }
 
 void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TControl::MouseDown(button, shift, x, y);  // OnMouseDown first
+    TControl::MouseDown(button, shift, x, y);  // OnMouseDown first; NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
     repeat_.MouseDown(ArrowButtonOf(button));
     Repaint();
 }
 
 void TTimerSpeedButton::MouseMove(TShiftState shift, int x, int y) {
-    TControl::MouseMove(shift, x, y);
+    TControl::MouseMove(shift, x, y);  // NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
     repeat_.MouseMove(x, y);
 }
 
 void TTimerSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TControl::MouseUp(button, shift, x, y);
+    TControl::MouseUp(button, shift, x, y);  // NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
     repeat_.MouseUp(x, y);
 }
 
@@ -128,7 +128,7 @@ TSpinButton::TSpinButton(TComponent* owner) : TWinControl(owner) {
     down_ = CreateArrow();
     SetUpGlyph(nullptr);
     SetDownGlyph(nullptr);
-    SetBounds(Left(), Top(), widgets::kSpinDefaultWidth, widgets::kSpinDefaultHeight);
+    TSpinButton::SetBounds(Left(), Top(), widgets::kSpinDefaultWidth, widgets::kSpinDefaultHeight);
 }
 
 TSpinButton::~TSpinButton() = default;

@@ -1,7 +1,8 @@
 // The seam between the program and the operating system's services other than
 // windowing: clock, locale, string table, launching, process information, the
-// media control interface and the system message box. The Win32 build forwards
-// to the real calls; tests install fakes with SetPlatform.
+// media control interface, the system message box, sounds, the wake-up timer
+// and power requests. The Win32 build forwards to the real calls; tests
+// install fakes with SetPlatform.
 #pragma once
 
 #include <cstdint>
@@ -63,6 +64,24 @@ public:
 
     // MessageBoxA; owner is an HWND (or null).
     virtual int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) = 0;
+
+    // The calls below do nothing by default (no sound, no timer, no power
+    // requests), so that a platform need not provide them.
+
+    // PlaySoundA; resource names are looked up in the program itself. A null
+    // sound stops the sound playing. False when the sound cannot start.
+    virtual bool PlaySound(const char* sound, std::uint32_t flags);
+
+    // The program's one wake-up timer: a waitable timer due at the given
+    // local time, allowed to resume a sleeping machine. Setting it again
+    // moves it. False when the system refuses it (the time cannot be
+    // converted, or the timer cannot be made or set).
+    virtual bool SetWakeTimer(const LocalTime& due);
+    // Drops the wake-up timer; nothing when none is set.
+    virtual void CancelWakeTimer();
+
+    // SetThreadExecutionState: the previous state, 0 on failure.
+    virtual std::uint32_t SetThreadExecutionState(std::uint32_t flags);
 };
 
 // The platform in force. The Win32 build starts with the real one; the host

@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "platform/Platform.h"
+#include "platform/WakeTimer.h"
 
 namespace platform {
 namespace {
@@ -61,6 +62,17 @@ public:
     int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override {
         return ::MessageBoxA(static_cast<HWND>(owner), text, caption, flags);
     }
+    bool PlaySound(const char* sound, std::uint32_t flags) override {
+        return ::PlaySoundA(sound, ::GetModuleHandleA(nullptr), flags) != FALSE;
+    }
+    bool SetWakeTimer(const LocalTime& due) override { return wakeTimer_.Set(due); }
+    void CancelWakeTimer() override { wakeTimer_.Cancel(); }
+    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override {
+        return ::SetThreadExecutionState(flags);
+    }
+
+private:
+    WakeTimer wakeTimer_;
 };
 
 }  // namespace

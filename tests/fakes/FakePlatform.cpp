@@ -81,4 +81,25 @@ int FakePlatform::MessageBox(void* owner, const char* text, const char* caption,
     return messageBoxAnswer;
 }
 
+bool FakePlatform::PlaySound(const char* sound, std::uint32_t flags) {
+    sounds.push_back({sound ? sound : "", flags});
+    return playSoundResult;
+}
+
+bool FakePlatform::SetWakeTimer(const platform::LocalTime& due) {
+    ++wakeTimerSets;
+    if (!setWakeTimerResult) return false;
+    wakeTimerSet = true;
+    wakeDue = due;
+    return true;
+}
+
+std::uint32_t FakePlatform::SetThreadExecutionState(std::uint32_t flags) {
+    executionStates.push_back(flags);
+    const std::uint32_t previous = executionState;
+    // Without ES_CONTINUOUS a request lasts one moment: nothing stays.
+    if (flags & 0x80000000u) executionState = flags;
+    return previous;
+}
+
 }  // namespace fakes

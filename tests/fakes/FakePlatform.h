@@ -1,7 +1,8 @@
 // A platform for tests: a settable clock, a locale table, the built-in string
 // table (with overrides), a launcher that records command lines and returns
-// chosen results, a scripted media device hook and a message box that records
-// and answers. Install with ScopedPlatform.
+// chosen results, a scripted media device hook, a message box that records
+// and answers, and recorders of sounds, the wake-up timer and the execution
+// state. Install with ScopedPlatform.
 #pragma once
 
 #include <functional>
@@ -49,6 +50,26 @@ public:
     int messageBoxAnswer = 1;
     std::function<void()> onMessageBox;  // runs while the "box" is up
 
+    // Sounds: each call's sound (empty for null) and flags; playSoundResult
+    // is the answer.
+    struct Sound {
+        std::string sound;
+        std::uint32_t flags;
+    };
+    std::vector<Sound> sounds;
+    bool playSoundResult = true;
+
+    // Wake-up timer: the due time while set; setWakeTimerResult answers
+    // SetWakeTimer (a refused one is not recorded as set).
+    bool wakeTimerSet = false;
+    platform::LocalTime wakeDue{};
+    int wakeTimerSets = 0;
+    bool setWakeTimerResult = true;
+
+    // Execution state: every request in order, and the state in force.
+    std::vector<std::uint32_t> executionStates;
+    std::uint32_t executionState = 0x80000000;  // ES_CONTINUOUS alone
+
     platform::LocalTime GetLocalTime() override { return now; }
     platform::LCID GetSystemDefaultLCID() override { return lcid; }
     int GetLocaleInfo(platform::LCID, platform::LCTYPE item, char* buf, int size) override;
@@ -62,6 +83,10 @@ public:
                                       std::uintptr_t flags, void* params) override;
     bool MciGetErrorString(platform::MciError error, char* buf, unsigned size) override;
     int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override;
+    bool PlaySound(const char* sound, std::uint32_t flags) override;
+    bool SetWakeTimer(const platform::LocalTime& due) override;
+    void CancelWakeTimer() override { wakeTimerSet = false; }
+    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override;
 };
 
 // Installs a platform for the life of the object.

@@ -115,8 +115,9 @@ private:
     bool AlarmDue();
     // The firing: actions, question, answer.
     void Fire();
-    void PlayWave();
-    void PlayCD();
+    // The two sounds: true when the sound started.
+    bool PlayWave();
+    bool PlayCD();
     void RunProgram();
     void StopSound();
     void HandOverReminders();
@@ -126,6 +127,26 @@ private:
     void LaunchProgram();
 
     bool firing_ = false;
+
+    // The built-in alarm sound: it rings while "Awake yet ?" is up when the
+    // firing was to make a sound and none of the chosen sounds started.
+    void RingIfSilent();
+    void StartBuiltinSound();
+    void StopBuiltinSound();
+    bool asking_ = false;        // "Awake yet ?" is up
+    bool soundChosen_ = false;   // this firing was to make a sound
+    bool waveStarted_ = false;   // ... and these of its sounds started
+    bool cdStarted_ = false;
+    bool builtinPlaying_ = false;
+    // A firing found no disc and unchecked "Use CD": the alarm still counts
+    // as one that makes a sound until it is set again, cancelled or "Use CD"
+    // is changed by hand.
+    bool cdLost_ = false;
+
+    // The wake-up timer follows the alarm: due at the next moment a tick
+    // may find the alarm due (a snooze's end at the earliest), dropped when
+    // idle. The ticks alone decide whether the alarm is due.
+    void UpdateWakeTimer();
 };
 
 extern TTimerFrm* TimerFrm;

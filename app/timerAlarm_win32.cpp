@@ -1,8 +1,9 @@
 // The alarm's life: arming with "Set !", the check at every tick of Clock,
 // the firing with its actions and the "Awake yet ?" question, snoozing,
-// re-arming a daily alarm, cancelling, and the guard against quitting while
-// an alarm is set.
+// re-arming a daily alarm, cancelling, the guard against quitting while an
+// alarm is set, the built-in sound and the wake-up timer.
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "media/MPlayer.h"
 #include "media/Timer.h"
 #include "platform/Exceptions.h"
+#include "platform/Platform.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -40,6 +42,9 @@ const char kSilentWarning[] =
     "You have not set any sound properties for the alarm.  Click the Properties Tab, if you wish to have sound.";
 const char kWarningCaption[] = "Warning";
 const char kQuitQuestion[] = "An alarm has been set.  Are you sure you want to quit ?";
+// The wave resource of the built-in alarm sound.
+const char kBuiltinSound[] = "ALARMSOUND";
+constexpr std::int64_t kMillisPerDay = 86400000;
 
 // Whether a is at or after b in time. The values' own order is not enough:
 // before 30 December 1899 the time of day counts backwards from the day.
@@ -59,6 +64,37 @@ public:
 private:
     bool& flag_;
 };
+
+// Runs a clean-up when it goes, also when an error leaves early.
+template <class F>
+class AtExit {
+public:
+    explicit AtExit(F f) : f_(f) {}
+    ~AtExit() { f_(); }
+    AtExit(const AtExit&) = delete;
+    AtExit& operator=(const AtExit&) = delete;
+
+private:
+    F f_;
+};
+
+// A moment as whole milliseconds since 1 January 0001 00:00, and back as the
+// system's local time fields.
+std::int64_t MillisOf(datetime::DateTime value) {
+    const datetime::DayStamp s = datetime::ToDayStamp(value);
+    return std::int64_t{s.DayNumber} * kMillisPerDay + s.Millis;
+}
+
+platform::LocalTime LocalTimeOf(std::int64_t millis) {
+    datetime::DayStamp s;
+    s.DayNumber = static_cast<std::int32_t>(millis / kMillisPerDay);
+    s.Millis = static_cast<std::int32_t>(millis % kMillisPerDay);
+    platform::LocalTime t;
+    datetime::SplitDate(s, t.year, t.month, t.day);
+    datetime::SplitTime(s, t.hour, t.minute, t.second, t.milliseconds);
+    t.dayOfWeek = static_cast<std::uint16_t>(datetime::Weekday(s) - 1);
+    return t;
+}
 
 // Nothing plays on a device that is not open, so there is nothing to stop
 // (and its error was reported when the firing tried to play it).
@@ -96,6 +132,8 @@ void TTimerFrm::SetBtnClick(TComponent*) {
     }
     Application->SetTitle(Caption());
     StatusBar->SetSimpleText(kArmedText);
+    cdLost_ = false;
+    UpdateWakeTimer();
 
     // Armed all the same; the watch runs while the box is open.
     if (!UseCDChk->Checked() && !UseWavChk->Checked() && !UseExeChk->Checked())
@@ -108,6 +146,8 @@ void TTimerFrm::CancelBtnClick(TComponent*) {
     Clock->SetInterval(0);
     ShowIdle();
     LastFired = 0;
+    cdLost_ = false;
+    UpdateWakeTimer();
 }
 
 void TTimerFrm::ShowIdle() {
@@ -127,7 +167,12 @@ void TTimerFrm::ClockTimer(TComponent*) {
     // asking have no ticks.
     if (Clock->Interval() == 0) return;
     FlagScope busy(firing_);
+    const datetime::DateTime lastFired = LastFired;
     if (AlarmDue()) Fire();
+    // A snoozed alarm no longer due (a daily one snoozed past midnight)
+    // waits for its time again (these ticks come every five minutes), and a
+    // daily alarm armed afresh after the clock went back has a new next day.
+    else if (Clock->Interval() == kSnoozeInterval || LastFired != lastFired) UpdateWakeTimer();
 }
 
 bool TTimerFrm::AlarmDue() {
@@ -146,29 +191,92 @@ void TTimerFrm::Fire() {
     // An action that cannot start is reported and skipped: the question
     // must come all the same, or the alarm would stay at 3000 ms meeting the
     // same error at every tick.
-    PlayWave();
-    PlayCD();
+    //
+    // Whether a sound is wanted is read before the actions run: a failed
+    // disc check unchecks "Use CD".
+    soundChosen_ = UseWavChk->Checked() || UseCDChk->Checked() || cdLost_;
+    waveStarted_ = PlayWave();
+    cdStarted_ = PlayCD();
     RunProgram();
 
     // No ticks while the question is open.
     Clock->SetInterval(0);
-    SnoozeFrm->ShowModal();
+    {
+        // The machine and its display stay awake until the answer.
+        platform::Sys().SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
+        AtExit release([this] {
+            StopBuiltinSound();
+            platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
+        });
+        FlagScope asking(asking_);
+        RingIfSilent();
+        SnoozeFrm->ShowModal();
+    }
     const bool snooze = SnoozeFrm->SnoozeChosen;
     StopSound();
     if (snooze) {
         // Nothing of the due test changes, so the same alarm fires again.
         Clock->SetInterval(kSnoozeInterval);
+        UpdateWakeTimer();
         return;
     }
     const bool daily = UseDailyChk->Checked();
-    if (daily) Clock->SetInterval(kWatchInterval);
-    else ShowIdle();
+    if (daily) {
+        Clock->SetInterval(kWatchInterval);
+    } else {
+        ShowIdle();
+        cdLost_ = false;
+    }
     HandOverReminders();
     if (daily) LastFired = datetime::CurrentDate();
+    UpdateWakeTimer();
 }
 
-void TTimerFrm::PlayWave() {
-    if (!UseWavChk->Checked()) return;
+void TTimerFrm::RingIfSilent() {
+    if (asking_ && soundChosen_ && !waveStarted_ && !cdStarted_) StartBuiltinSound();
+}
+
+void TTimerFrm::StartBuiltinSound() {
+    if (builtinPlaying_) return;
+    // Looped from the program's own resources; never the system's default
+    // sound in its place. Nothing more can be done when even this fails.
+    builtinPlaying_ =
+        platform::Sys().PlaySound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
+}
+
+void TTimerFrm::StopBuiltinSound() {
+    if (!builtinPlaying_) return;
+    platform::Sys().PlaySound(nullptr, 0);
+    builtinPlaying_ = false;
+}
+
+void TTimerFrm::UpdateWakeTimer() {
+    const std::uint32_t interval = Clock->Interval();
+    if (interval == 0) {
+        platform::Sys().CancelWakeTimer();
+        return;
+    }
+    std::int64_t due = 0;
+    if (UseDailyChk->Checked()) {
+        // Today at its time, or tomorrow when it fired today already.
+        const std::int64_t today = MillisOf(datetime::CurrentDate());
+        const std::int64_t day = datetime::CurrentDate() > LastFired ? today : today + kMillisPerDay;
+        due = day + MillisOf(AlarmAt) % kMillisPerDay;
+    } else {
+        due = MillisOf(AlarmAt);
+    }
+    if (interval == kSnoozeInterval) due = std::max(due, MillisOf(datetime::CurrentDateTime()) + kSnoozeInterval);
+    if (due >= (std::int64_t{datetime::kDayNumberOfLastDay} + 1) * kMillisPerDay) {
+        platform::Sys().CancelWakeTimer();  // beyond the calendar
+        return;
+    }
+    // A refused timer only means the machine is not woken: the alarm itself
+    // does not depend on it.
+    platform::Sys().SetWakeTimer(LocalTimeOf(due));
+}
+
+bool TTimerFrm::PlayWave() {
+    if (!UseWavChk->Checked()) return false;
     try {
         // Rewind leaves the one-shot Wait alone, so it is set after it: a
         // missing device then leaves no Wait behind for a later command.
@@ -176,14 +284,23 @@ void TTimerFrm::PlayWave() {
         // With the CD to follow, the wave plays to its end first.
         WavPlayer->SetWait(UseCDChk->Checked());
         WavPlayer->Play();
+        // The player keeps a refused play to itself; here it is an action
+        // that cannot start.
+        if (WavPlayer->ErrorCode() != 0) throw EMCIDeviceError(WavPlayer->ErrorMessage());
+        return true;
     } catch (const Exception& e) {
         ReportError(e);
+        return false;
     }
 }
 
-void TTimerFrm::PlayCD() {
-    // A failed check has told the user and unchecked "Use CD".
-    if (!UseCDChk->Checked() || !CheckCD()) return;
+bool TTimerFrm::PlayCD() {
+    if (!UseCDChk->Checked()) return false;
+    if (!CheckCD()) {
+        // The check has told the user and unchecked "Use CD".
+        cdLost_ = true;
+        return false;
+    }
     try {
         const std::int32_t track = StrToInt(StartingTrackEdt->GetText());
         CDPlayer->Rewind();
@@ -192,8 +309,11 @@ void TTimerFrm::PlayCD() {
         const std::int64_t steps = std::min<std::int64_t>(std::int64_t{track} - 1, StartingTrackBar->Max() - 1);
         for (std::int64_t i = 0; i < steps; ++i) CDPlayer->Next();
         CDPlayer->Play();  // to the end of the disc; returns at once
+        if (CDPlayer->ErrorCode() != 0) throw EMCIDeviceError(CDPlayer->ErrorMessage());
+        return true;
     } catch (const Exception& e) {
         ReportError(e);
+        return false;
     }
 }
 
@@ -216,6 +336,10 @@ void TTimerFrm::HandOverReminders() {
 void TTimerFrm::FormClose(TComponent*, TCloseAction& action) {
     if (CurrentEdt->Enabled()) return;  // idle: nothing to lose
     if (MessageDialog(kQuitQuestion, widgets::MessageKind::Confirmation, widgets::ButtonsOKCancel) ==
-        widgets::ModalCancel)
+        widgets::ModalCancel) {
         action = TCloseAction::caNone;
+        return;
+    }
+    // Quitting ends the alarm: the machine is no longer woken for it.
+    platform::Sys().CancelWakeTimer();
 }

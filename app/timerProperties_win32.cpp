@@ -63,6 +63,7 @@ void TTimerFrm::UpdateProperties() {
 }
 
 void TTimerFrm::UseCDChkClick(TComponent*) {
+    cdLost_ = false;  // the box says again what the alarm uses
     // Unchecking leaves the starting-track controls as they were.
     if (UseCDChk->Checked()) {
         bool ok = CheckCD();
@@ -79,8 +80,13 @@ void TTimerFrm::StartingTrackBarChange(TComponent*) {
 }
 
 void TTimerFrm::CDPlayerNotify(TComponent*) {
-    if (CDPlayer->NotifyResult() == nrFailure)
-        MessageDialog(CDPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);
+    if (CDPlayer->NotifyResult() != nrFailure) return;
+    // The disc failed after it started: when it was the alarm's only sound
+    // and "Awake yet ?" is up, the built-in sound takes over before the error
+    // is shown (the box waits for an answer too).
+    cdStarted_ = false;
+    RingIfSilent();
+    MessageDialog(CDPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);
 }
 
 void TTimerFrm::UseWavChkClick(TComponent*) {

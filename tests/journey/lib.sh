@@ -24,6 +24,9 @@ driver() { "$WINE" "$DRIVER_EXE" "$@" 2>/dev/null | tr -d '\r'; return "${PIPEST
 # ended without ever showing the window (Wine's desktop was restarting).
 start_dawnbell() {
   local attempt
+  # The pointer starts away from where the window comes: no tool tip from
+  # wherever an earlier journey left it.
+  xdotool mousemove 1 1 >/dev/null 2>&1
   for attempt in 1 2 3; do
     (cd "$(dirname "$DAWNBELL_EXE")" && exec "$WINE" "$(basename "$DAWNBELL_EXE")" "$@" </dev/null >/dev/null 2>&1) &
     DAWNBELL_PID=$!

@@ -128,12 +128,13 @@ private:
 
     bool firing_ = false;
 
-    // The built-in alarm sound: it rings while "Awake yet ?" is up when the
-    // firing was to make a sound and none of the chosen sounds started.
+    // The built-in alarm sound: when the firing was to make a sound and
+    // none of the chosen sounds started, it rings from the first report of
+    // a sound that cannot start (or from the question) until the answer.
     void RingIfSilent();
     void StartBuiltinSound();
     void StopBuiltinSound();
-    bool asking_ = false;        // "Awake yet ?" is up
+    bool ringing_ = false;       // from the firing's first action to the answer
     bool soundChosen_ = false;   // this firing was to make a sound
     bool waveStarted_ = false;   // ... and these of its sounds started
     bool cdStarted_ = false;

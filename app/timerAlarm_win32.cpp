@@ -195,20 +195,25 @@ void TTimerFrm::Fire() {
     // Whether a sound is wanted is read before the actions run: a failed
     // disc check unchecks "Use CD".
     soundChosen_ = UseWavChk->Checked() || UseCDChk->Checked() || cdLost_;
-    waveStarted_ = PlayWave();
-    cdStarted_ = PlayCD();
-    RunProgram();
-
-    // No ticks while the question is open.
-    Clock->SetInterval(0);
+    waveStarted_ = cdStarted_ = false;
     {
-        // The machine and its display stay awake until the answer.
+        // From the first action to the answer the machine and its display
+        // stay awake, and the built-in sound may ring: the reports of actions
+        // that cannot start wait for an answer just as the question does.
         platform::Sys().SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
         AtExit release([this] {
             StopBuiltinSound();
             platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
         });
-        FlagScope asking(asking_);
+        FlagScope ringing(ringing_);
+        waveStarted_ = PlayWave();
+        cdStarted_ = PlayCD();
+        // The disc plays: the built-in sound only covered the wave's report.
+        if (cdStarted_) StopBuiltinSound();
+        RunProgram();
+
+        // No ticks while the question is open.
+        Clock->SetInterval(0);
         RingIfSilent();
         SnoozeFrm->ShowModal();
     }
@@ -233,7 +238,7 @@ void TTimerFrm::Fire() {
 }
 
 void TTimerFrm::RingIfSilent() {
-    if (asking_ && soundChosen_ && !waveStarted_ && !cdStarted_) StartBuiltinSound();
+    if (ringing_ && soundChosen_ && !waveStarted_ && !cdStarted_) StartBuiltinSound();
 }
 
 void TTimerFrm::StartBuiltinSound() {
@@ -289,6 +294,7 @@ bool TTimerFrm::PlayWave() {
         if (WavPlayer->ErrorCode() != 0) throw EMCIDeviceError(WavPlayer->ErrorMessage());
         return true;
     } catch (const Exception& e) {
+        RingIfSilent();
         ReportError(e);
         return false;
     }
@@ -312,6 +318,7 @@ bool TTimerFrm::PlayCD() {
         if (CDPlayer->ErrorCode() != 0) throw EMCIDeviceError(CDPlayer->ErrorMessage());
         return true;
     } catch (const Exception& e) {
+        RingIfSilent();
         ReportError(e);
         return false;
     }

@@ -40,6 +40,7 @@ bool TTimerFrm::CheckCD() {
         StartingTrackBar->SetMax(static_cast<int>(CDPlayer->TrackCount()));
         return true;
     }
+    RingIfSilent();  // at a firing: the box waits for an answer
     MessageDialog(kNoCd, widgets::MessageKind::Error, widgets::ButtonsOK);
     UseCDChk->SetChecked(false);  // its click handler rewrites the summary
     StartingTrackBar->SetEnabled(false);
@@ -82,8 +83,8 @@ void TTimerFrm::StartingTrackBarChange(TComponent*) {
 void TTimerFrm::CDPlayerNotify(TComponent*) {
     if (CDPlayer->NotifyResult() != nrFailure) return;
     // The disc failed after it started: when it was the alarm's only sound
-    // and "Awake yet ?" is up, the built-in sound takes over before the error
-    // is shown (the box waits for an answer too).
+    // and the firing is not yet answered, the built-in sound takes over
+    // before the error is shown (the box waits for an answer too).
     cdStarted_ = false;
     RingIfSilent();
     MessageDialog(CDPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);

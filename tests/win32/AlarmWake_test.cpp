@@ -115,9 +115,14 @@ TEST_F(AlarmWakeTest, AWaveThatCannotOpenOrPlayIsReportedAndTheBuiltinSoundRings
     answerer.answers = {Answerer::Answer::Snooze, Answerer::Answer::CloseBox, Answerer::Answer::Awake};
     form->UseWavChk->SetChecked(true);  // no file: the device is not open
     Arm("12/7/26 07:00");
+    // Ringing already while the report waits for its answer.
+    std::vector<Sounds> atReports;
+    fake.onMessageBox = [&] { atReports.push_back(SoundLog()); };
 
     // Each answer stops it: snooze, the close box (snooze again), awake.
     EXPECT_EQ((Sounds{"ring"}), FireAndListen(answerer));
+    ASSERT_EQ(1u, atReports.size());
+    EXPECT_EQ((Sounds{"ring"}), atReports[0]);
     EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());
     fake.SetNow(2026, 12, 7, 7, 5);
     EXPECT_EQ((Sounds{"ring", "stop", "ring"}), FireAndListen(answerer));
@@ -152,9 +157,12 @@ TEST_F(AlarmWakeTest, ADiscMissingAtFiringRingsTheBuiltinSoundAlsoAfterASnooze) 
     Arm("12/7/26 07:00");
     devices.cd.tracksMs.clear();  // the disc taken out after arming
 
+    Sounds atDialog;
+    answerer.whileDialog = [&] { atDialog = SoundLog(); };
     EXPECT_EQ((Sounds{"ring"}), FireAndListen(answerer));
     ASSERT_EQ(1u, answerer.dialogs.size());
     EXPECT_EQ("Cannot find CD in CD-ROM", answerer.dialogs[0].message);
+    EXPECT_EQ((Sounds{"ring"}), atDialog);  // ringing while the box waits
     EXPECT_FALSE(form->UseCDChk->Checked());
     // The check unchecked "Use CD", but this alarm was made to ring: the
     // snooze's firing rings again, without a second disc check.
@@ -171,6 +179,21 @@ TEST_F(AlarmWakeTest, ADiscMissingAtFiringRingsTheBuiltinSoundAlsoAfterASnooze) 
                   "to have sound."}),
               Texts());
     EXPECT_TRUE(FireAndListen(answerer).empty());
+}
+
+TEST_F(AlarmWakeTest, AFailedWaveRingsOverItsReportUntilTheDiscStarts) {
+    Devices devices(fake, {200, 200});
+    Answerer answerer;
+    form->UseWavChk->SetChecked(true);  // no file
+    form->UseCDChk->SetChecked(true);
+    Arm("12/7/26 07:00");
+    Sounds atReport;
+    fake.onMessageBox = [&] { atReport = SoundLog(); };
+    EXPECT_EQ((Sounds{"ring", "stop"}), FireAndListen(answerer));
+    EXPECT_EQ((Sounds{"ring"}), atReport);
+    EXPECT_EQ((std::vector<std::string>{"No MCI device open."}), Texts());
+    EXPECT_EQ(1u, devices.cd.Sent(mci::Play).size());
+    EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());  // nothing left to stop after the answer
 }
 
 TEST_F(AlarmWakeTest, ACdPlayRefusedIsReportedAndRingsTheBuiltinSound) {
@@ -243,7 +266,7 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
     EXPECT_TRUE(fake.sounds.empty());
 }
 
-TEST_F(AlarmWakeTest, BothSoundsFailingRingOnceAndARefusedRingIsNotStopped) {
+TEST_F(AlarmWakeTest, BothSoundsFailingRingOnceAndARefusedRingIsRetriedButNotStopped) {
     Devices devices(fake, {200, 200});
     Answerer answerer;
     form->UseWavChk->SetChecked(true);  // no file
@@ -254,12 +277,13 @@ TEST_F(AlarmWakeTest, BothSoundsFailingRingOnceAndARefusedRingIsNotStopped) {
     EXPECT_EQ(2u, fake.boxes.size());
     EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());
 
-    // The system cannot play it either: nothing to stop afterwards.
+    // The system cannot play it either: tried again at each report and at
+    // the question, and nothing to stop afterwards.
     fake.sounds.clear();
     fake.playSoundResult = false;
     form->SetBtnClick(form->SetBtn);
-    EXPECT_EQ((Sounds{"ring"}), FireAndListen(answerer));
-    EXPECT_EQ((Sounds{"ring"}), SoundLog());
+    EXPECT_EQ((Sounds{"ring", "ring", "ring"}), FireAndListen(answerer));
+    EXPECT_EQ((Sounds{"ring", "ring", "ring"}), SoundLog());
     EXPECT_EQ(2, answerer.questions);
 }
 

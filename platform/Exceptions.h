@@ -16,7 +16,7 @@ private:
 };
 
 #define DAWNBELL_EXCEPTION(Name)                  \
-    class Name : public Exception {               \
+    class Name : public Exception { /* NOLINT(bugprone-macro-parentheses): a class name cannot be parenthesised */ \
     public:                                       \
         using Exception::Exception;               \
     }

@@ -324,6 +324,7 @@ bool TWinControl::RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lPara
 
 void TWinControl::InsertControl(TControl* c) {
     assert(c);
+    TControl& control = *c;
     controls_.push_back(c);
     if (auto* w = dynamic_cast<TWinControl*>(c); w && w->tabOrder_ < 0) {
         int count = 0;
@@ -333,20 +334,21 @@ void TWinControl::InsertControl(TControl* c) {
     }
     if (handle_) {
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandleTree();
-        else c->Invalidate();
+        else control.Invalidate();
     }
-    if (c->Align() != TAlign::alNone) Realign();
+    if (control.Align() != TAlign::alNone) Realign();
 }
 
 void TWinControl::RemoveControl(TControl* c) {
     assert(c);
+    const TControl& control = *c;
     auto it = std::find(controls_.begin(), controls_.end(), c);
     if (it == controls_.end()) return;
     controls_.erase(it);
     if (c == captureControl_) EndMouseCapture();
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
     else if (handle_) {
-        RECT r = c->BoundsRect();
+        RECT r = control.BoundsRect();
         InvalidateRect(handle_, &r, TRUE);
     }
 }

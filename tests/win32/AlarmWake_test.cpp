@@ -43,19 +43,18 @@ protected:
 
     // Presses OK on the error box open over the question and returns its
     // message (empty when none is open).
+    struct FoundBox {
+        TForm* box = nullptr;
+    };
+    static BOOL CALLBACK FindErrorBox(HWND h, LPARAM out) {
+        auto* form = dynamic_cast<TForm*>(FindControl(h));
+        if (!IsWindowVisible(h) || !form || form == SnoozeFrm || !form->FindComponent("Message")) return TRUE;
+        reinterpret_cast<FoundBox*>(out)->box = form;
+        return FALSE;
+    }
     static std::string AnswerErrorBox() {
-        struct Found {
-            TForm* box = nullptr;
-        } found;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND h, LPARAM out) -> BOOL {
-                auto* form = dynamic_cast<TForm*>(FindControl(h));
-                if (!IsWindowVisible(h) || !form || form == SnoozeFrm || !form->FindComponent("Message")) return TRUE;
-                reinterpret_cast<Found*>(out)->box = form;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        FoundBox found;
+        EnumThreadWindows(GetCurrentThreadId(), &FindErrorBox, reinterpret_cast<LPARAM>(&found));
         if (!found.box) return "";
         std::string message = static_cast<TControl*>(found.box->FindComponent("Message"))->Caption();
         static_cast<TControl*>(found.box->FindComponent("OK"))->Click();

@@ -28,6 +28,7 @@
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
+#include "win32/AlarmFixture.h"
 
 namespace {
 
@@ -72,17 +73,6 @@ private:
     int filter_ = 0;
     bool pending_ = false;
 };
-
-void EnsureSecondaryWindows() {
-    if (!RemindersFrm) {
-        RemindersFrm = new TRemindersFrm(Application);
-        RemindersFrm->InitializeForm();
-    }
-    if (!SnoozeFrm) {
-        SnoozeFrm = new TSnoozeFrm(Application);
-        SnoozeFrm->InitializeForm();
-    }
-}
 
 struct Ymd {
     int y, m, d;

@@ -26,6 +26,7 @@
 #include "toolkit/Edit.h"
 #include "toolkit/OpenDialog.h"
 #include "toolkit/TabbedNotebook.h"
+#include "win32/AlarmFixture.h"
 #include "win32/WaveCapture.h"
 
 namespace {
@@ -62,14 +63,7 @@ protected:
         scope = std::make_unique<fakes::ScopedPlatform>(fake);
         fake.SetNow(2026, 12, 7, 7, 5);
         PrepareLocaleSettings();
-        if (!RemindersFrm) {
-            RemindersFrm = new TRemindersFrm(Application);
-            RemindersFrm->InitializeForm();
-        }
-        if (!SnoozeFrm) {
-            SnoozeFrm = new TSnoozeFrm(Application);
-            SnoozeFrm->InitializeForm();
-        }
+        EnsureSecondaryWindows();
         form = new TTimerFrm(Application);
         form->InitializeForm();
 

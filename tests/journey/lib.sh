@@ -18,7 +18,22 @@ DAWNBELL_PID=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-driver() { "$WINE" "$DRIVER_EXE" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# The driver's own complaints go to a log beside the screenshots. "wait" and
+# "gone" fail only at their time limit: one that ends well before it ended
+# for another reason (Wine could not start the driver, or it died), so it
+# runs once more.
+driver() {
+  local rc start=$SECONDS
+  "$WINE" "$DRIVER_EXE" "$@" 2>>"$SHOTS/driver-errors.log" | tr -d '\r'
+  rc=${PIPESTATUS[0]}
+  if [ "$rc" != 0 ] && { [ "$1" = wait ] || [ "$1" = gone ]; } &&
+     (( (SECONDS - start) * 1000 + 1000 < ${3:-10000} )); then
+    echo "driver $* ended early (exit code $rc); running it again" >&2
+    "$WINE" "$DRIVER_EXE" "$@" 2>>"$SHOTS/driver-errors.log" | tr -d '\r'
+    rc=${PIPESTATUS[0]}
+  fi
+  return "$rc"
+}
 
 # Starts Dawnbell and waits for its main window; starts it again when it
 # ended without ever showing the window (Wine's desktop was restarting).

@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "platform/Platform.h"
+#include "platform/SystemTime.h"
 #include "platform/WakeTimer.h"
 
 namespace platform {
@@ -13,16 +14,7 @@ public:
     LocalTime GetLocalTime() override {
         SYSTEMTIME st;
         ::GetLocalTime(&st);
-        LocalTime lt;
-        lt.year = st.wYear;
-        lt.month = st.wMonth;
-        lt.dayOfWeek = st.wDayOfWeek;
-        lt.day = st.wDay;
-        lt.hour = st.wHour;
-        lt.minute = st.wMinute;
-        lt.second = st.wSecond;
-        lt.milliseconds = st.wMilliseconds;
-        return lt;
+        return FromSystemTime(st);
     }
     LCID GetSystemDefaultLCID() override { return ::GetSystemDefaultLCID(); }
     int GetLocaleInfo(LCID locale, LCTYPE item, char* buf, int size) override {

@@ -2,18 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/SystemTime.h"
+
 namespace platform {
 
 bool LocalTimeToUtc(const LocalTime& local, std::int64_t& utc) {
-    SYSTEMTIME st{};
-    st.wYear = local.year;
-    st.wMonth = local.month;
-    st.wDayOfWeek = local.dayOfWeek;
-    st.wDay = local.day;
-    st.wHour = local.hour;
-    st.wMinute = local.minute;
-    st.wSecond = local.second;
-    st.wMilliseconds = local.milliseconds;
+    SYSTEMTIME st = ToSystemTime(local);
     SYSTEMTIME universal{};
     FILETIME ft{};
     if (::TzSpecificLocalTimeToSystemTime(nullptr, &st, &universal)) {

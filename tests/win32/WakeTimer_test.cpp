@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "platform/Platform.h"
+#include "platform/SystemTime.h"
 #include "platform/WakeTimer.h"
 #include "win32/WaveCapture.h"
 
@@ -28,19 +29,6 @@ std::int64_t UtcNow() {
     return ValueOf(ft);
 }
 
-platform::LocalTime FromSystemTime(const SYSTEMTIME& st) {
-    platform::LocalTime t;
-    t.year = st.wYear;
-    t.month = st.wMonth;
-    t.dayOfWeek = st.wDayOfWeek;
-    t.day = st.wDay;
-    t.hour = st.wHour;
-    t.minute = st.wMinute;
-    t.second = st.wSecond;
-    t.milliseconds = st.wMilliseconds;
-    return t;
-}
-
 // The local time this many milliseconds from now.
 platform::LocalTime LocalIn(std::int64_t millis) {
     FILETIME utc;
@@ -50,7 +38,7 @@ platform::LocalTime LocalIn(std::int64_t millis) {
     SYSTEMTIME su, sl;
     FileTimeToSystemTime(&utc, &su);
     SystemTimeToTzSpecificLocalTime(nullptr, &su, &sl);
-    return FromSystemTime(sl);
+    return platform::FromSystemTime(sl);
 }
 
 constexpr std::int64_t kSecond = 10000000;  // in 100-nanosecond units
@@ -61,7 +49,7 @@ TEST(WakeTimerTest, LocalTimesConvertToTheirUtcMoment) {
     GetLocalTime(&st);
     const std::int64_t before = UtcNow();
     std::int64_t utc = 0;
-    ASSERT_TRUE(platform::LocalTimeToUtc(FromSystemTime(st), utc));
+    ASSERT_TRUE(platform::LocalTimeToUtc(platform::FromSystemTime(st), utc));
     EXPECT_LE(std::llabs(utc - before), 2 * kSecond) << (utc - before) / kSecond << " s off";
 
     // A winter and a summer day: each back to its own local time by the

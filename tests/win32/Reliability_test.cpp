@@ -571,7 +571,9 @@ TEST_F(RealMediaTest, AWaveFileDeletedAfterItWasChosen) {
     Answerer answerer;
     UseProgram();
     const std::string path = Made("bell.wav");
-    ASSERT_TRUE(wavetest::WriteWave(path, wavetest::Noise(wavetest::kRate / 2, 3)));
+    // Long enough to play on while the question is asked, however fast the
+    // test's audio output plays.
+    ASSERT_TRUE(wavetest::WriteWave(path, wavetest::Noise(wavetest::kRate * 30, 3)));
     ChooseWave(path);
     ASSERT_TRUE(fake.boxes.empty());
     ASSERT_NE(0u, form->WavPlayer->DeviceID());
@@ -608,7 +610,7 @@ TEST_F(RealMediaTest, AWaveFileDeletedAfterItWasChosen) {
 TEST_F(RealMediaTest, WithoutACdDriveUseCdIsRefusedAndTheWaveStillPlays) {
     Answerer answerer;
     const std::string path = Made("chime.wav");
-    ASSERT_TRUE(wavetest::WriteWave(path, wavetest::Noise(wavetest::kRate / 4, 5)));
+    ASSERT_TRUE(wavetest::WriteWave(path, wavetest::Noise(wavetest::kRate * 30, 5)));  // plays on while asking
     ChooseWave(path);
     form->UseCDChk->SetChecked(true);
     ASSERT_EQ(1u, answerer.dialogs.size());

@@ -81,13 +81,15 @@ TEST(WakeTimerTest, TheTimerFallsDueAtItsLocalTimeAndFollowsMovesAndCancels) {
     EXPECT_EQ(nullptr, timer.Handle());
     timer.Cancel();  // none yet: nothing happens
 
-    ASSERT_TRUE(timer.Set(LocalIn(1500)));
+    // Due well after the first wait ends, so that a loaded machine pausing
+    // this thread between the two calls cannot make the timer look early.
+    ASSERT_TRUE(timer.Set(LocalIn(3000)));
     ASSERT_NE(nullptr, timer.Handle());
     const DWORD start = GetTickCount();
     // Not due at once (a time taken for the past would be), due soon after.
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(timer.Handle(), 700));
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(timer.Handle(), 5000));
-    EXPECT_GE(GetTickCount() - start, 1000u);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(timer.Handle(), 8000));
+    EXPECT_GE(GetTickCount() - start, 2500u);
 
     // Moved from an hour away to a second away: due at the new time.
     ASSERT_TRUE(timer.Set(LocalIn(3600 * 1000)));
@@ -153,9 +155,16 @@ TEST(WakeTimerTest, TheBuiltinSoundIsAShortLoopableWaveThatTheSystemPlays) {
     if (!wavetest::capture.underWine) GTEST_SKIP() << "the capture needs Wine";
     ASSERT_TRUE(wavetest::capture.problem.empty()) << wavetest::capture.problem;
     const wavetest::Bytes pcm(data + 44, data + 44 + samples);
+    // An earlier play's capture stays until the device opens again: gone
+    // first, so that only this play's sound is counted below.
+    DeleteFileA(wavetest::capture.file.c_str());
     ASSERT_TRUE(platform::Sys().PlaySound("ALARMSOUND", SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
-    // Played on while the program goes on: more than two passes of the loop.
-    Sleep(2600);
+    // Played on while the program goes on: more than two passes of the loop,
+    // however fast or slow the test's audio output plays them.
+    for (DWORD start = GetTickCount();
+         wavetest::CapturedSamples(wavetest::capture.file).size() < 2 * pcm.size() + 800 &&
+         GetTickCount() - start < 20000;)
+        Sleep(50);
     EXPECT_TRUE(platform::Sys().PlaySound(nullptr, 0));
     Sleep(300);
     const std::size_t stopped = wavetest::CapturedSamples(wavetest::capture.file).size();

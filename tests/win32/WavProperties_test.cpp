@@ -120,7 +120,15 @@ TEST_F(WavPropertiesTest, AChosenWaveFileOpensTheDeviceOnceAndPlayPlaysIt) {
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
-    ASSERT_TRUE(PumpUntil([&] { return form->WavPlayer->Mode() == mdPlaying; }, 3000)) << "Play did not start";
+    // The short wave may have played to its end before the pump looks:
+    // started is either playing now or sound already in the capture.
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return form->WavPlayer->Mode() == mdPlaying ||
+                   (!capture.file.empty() && !CapturedSamples(capture.file).empty());
+        },
+        3000))
+        << "Play did not start";
     EXPECT_EQ(1, opens);  // playing opened nothing more
     EXPECT_EQ(0, closes);
 

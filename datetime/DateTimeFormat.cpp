@@ -61,6 +61,15 @@ inline void PutNumber(char* buf, std::size_t& len, unsigned value, std::size_t d
     Put(buf, len, std::string_view(text + sizeof text - n, n));
 }
 
+// Consumes the run of p[i] starting at i (exact, case-sensitive) and gives
+// its length.
+inline std::size_t Run(std::string_view p, std::size_t& i) {
+    const char c = p[i];
+    const std::size_t start = i;
+    while (i < p.size() && p[i] == c) ++i;
+    return i - start;
+}
+
 class Renderer {
 public:
     explicit Renderer(DateTime value) : value_(value), fs_(Formats()) {}  // cppcheck-suppress uninitMemberVar ; buf_ is scratch space: only characters written are read
@@ -71,6 +80,16 @@ public:
     std::string Result(std::size_t len) const { return std::string(buf_, len); }
 
 private:
+    // One pattern letter each: consume the letter's run at p[i] and append
+    // its expansion.
+    void PutYear(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutMonth(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutDay(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutHour(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutAmPm(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutDateAndTime(std::string_view p, std::size_t& i, std::size_t& len);
+    void PutQuoted(std::string_view p, std::size_t& i, std::size_t& len);
+
     // Name tables are read only for days in years 1 to 9999.
     template <std::size_t N>
     void PutName(std::size_t& len, const std::array<std::string, N>& table, unsigned index) {
@@ -106,123 +125,122 @@ private:
     std::uint16_t hour_ = 0, minute_ = 0, second_ = 0, millis_ = 0;
 };
 
+void Renderer::PutYear(std::string_view p, std::size_t& i, std::size_t& len) {
+    const std::size_t n = Run(p, i);
+    NeedDate();
+    if (n <= 2) PutNumber(buf_, len, year_ % 100u, 2);
+    else PutNumber(buf_, len, year_, 4);
+}
+
+void Renderer::PutMonth(std::string_view p, std::size_t& i, std::size_t& len) {
+    const std::size_t n = Run(p, i);
+    NeedDate();
+    if (n <= 2) PutNumber(buf_, len, month_, n);
+    else if (n == 3) PutName(len, fs_.MonthShortNames, month_);
+    else PutName(len, fs_.MonthLongNames, month_);
+}
+
+void Renderer::PutDay(std::string_view p, std::size_t& i, std::size_t& len) {
+    const std::size_t n = Run(p, i);
+    NeedDate();
+    if (n <= 2) PutNumber(buf_, len, day_, n);
+    else if (n == 3) PutName(len, fs_.DayShortNames, static_cast<unsigned>(Weekday(stamp_)));
+    else if (n == 4) PutName(len, fs_.DayLongNames, static_cast<unsigned>(Weekday(stamp_)));
+    else if (n == 5) len = AppendPattern(fs_.DatePatternShort, len);
+    else len = AppendPattern(fs_.DatePatternLong, len);
+}
+
+void Renderer::PutHour(std::string_view p, std::size_t& i, std::size_t& len) {
+    const std::size_t n = Run(p, i);
+    NeedTime();
+    unsigned hour = hour_;
+    if (TwelveHourClock(p.substr(i))) {
+        hour %= 12;
+        if (hour == 0) hour = 12;
+    }
+    PutNumber(buf_, len, hour, std::min<std::size_t>(n, 2));
+}
+
+void Renderer::PutAmPm(std::string_view p, std::size_t& i, std::size_t& len) {
+    NeedTime();
+    const bool morning = hour_ < 12;
+    const std::string_view rest = p.substr(i);
+    if (StartsWithNoCase(rest, "AM/PM")) {
+        Put(buf_, len, morning ? rest.substr(0, 2) : rest.substr(3, 2));
+        i += 5;
+    } else if (StartsWithNoCase(rest, "A/P")) {
+        Put(buf_, len, morning ? rest[0] : rest[2]);
+        i += 3;
+    } else if (StartsWithNoCase(rest, "AMPM")) {
+        Put(buf_, len, morning ? fs_.AmSymbol : fs_.PmSymbol);
+        i += 4;
+    } else {
+        Put(buf_, len, p[i]);
+        ++i;
+    }
+}
+
+void Renderer::PutDateAndTime(std::string_view p, std::size_t& i, std::size_t& len) {
+    Run(p, i);
+    len = AppendPattern(fs_.DatePatternShort, len);
+    NeedTime();
+    // Milliseconds alone do not make a time worth showing.
+    if (hour_ != 0 || minute_ != 0 || second_ != 0) {
+        Put(buf_, len, ' ');
+        len = AppendPattern(fs_.TimePatternLong, len);
+    }
+}
+
+void Renderer::PutQuoted(std::string_view p, std::size_t& i, std::size_t& len) {
+    // Verbatim up to the matching quote, or to the end without one.
+    const std::size_t close = p.find(p[i], i + 1);
+    const std::size_t end = close == std::string_view::npos ? p.size() : close;
+    Put(buf_, len, p.substr(i + 1, end - i - 1));
+    i = close == std::string_view::npos ? p.size() : close + 1;
+}
+
 std::size_t Renderer::AppendPattern(std::string_view p, std::size_t len) {
     // Named patterns nest once; a pattern named inside those is dropped.
     if (p.empty() || nesting_ >= 2) return len;
     ++nesting_;
-    const FormatSettings& fs = fs_;
-    char* const buf = buf_;
     char lastLetter = ' ';
     std::size_t i = 0;
     while (i < p.size()) {
         const char c = p[i];
         char token = Upper(c);
         if (token >= 'A' && token <= 'Z') {
+            // "m" right after an hour is the minute.
             if (token == 'M' && lastLetter == 'H') token = 'N';
             lastLetter = token;
         }
-        // Consumes the run of c starting at i (exact, case-sensitive) and gives its length.
-        auto run = [&]() -> std::size_t {
-            const std::size_t start = i;
-            while (i < p.size() && p[i] == c) ++i;
-            return i - start;
-        };
         switch (token) {
-            case 'Y': {
-                const std::size_t n = run();
-                NeedDate();
-                if (n <= 2) PutNumber(buf, len, year_ % 100u, 2);
-                else PutNumber(buf, len, year_, 4);
-                break;
-            }
-            case 'M': {
-                const std::size_t n = run();
-                NeedDate();
-                if (n <= 2) PutNumber(buf, len, month_, n);
-                else if (n == 3) PutName(len, fs.MonthShortNames, month_);
-                else PutName(len, fs.MonthLongNames, month_);
-                break;
-            }
-            case 'D': {
-                const std::size_t n = run();
-                NeedDate();
-                if (n <= 2) PutNumber(buf, len, day_, n);
-                else if (n == 3) PutName(len, fs.DayShortNames, static_cast<unsigned>(Weekday(stamp_)));
-                else if (n == 4) PutName(len, fs.DayLongNames, static_cast<unsigned>(Weekday(stamp_)));
-                else if (n == 5) len = AppendPattern(fs.DatePatternShort, len);
-                else len = AppendPattern(fs.DatePatternLong, len);
-                break;
-            }
-            case 'H': {
-                const std::size_t n = run();
-                NeedTime();
-                unsigned hour = hour_;
-                if (TwelveHourClock(p.substr(i))) {
-                    hour %= 12;
-                    if (hour == 0) hour = 12;
-                }
-                PutNumber(buf, len, hour, std::min<std::size_t>(n, 2));
-                break;
-            }
+            case 'Y': PutYear(p, i, len); break;
+            case 'M': PutMonth(p, i, len); break;
+            case 'D': PutDay(p, i, len); break;
+            case 'H': PutHour(p, i, len); break;
             case 'N':
                 NeedTime();
-                PutNumber(buf, len, minute_, std::min<std::size_t>(run(), 2));
+                PutNumber(buf_, len, minute_, std::min<std::size_t>(Run(p, i), 2));
                 break;
             case 'S':
                 NeedTime();
-                PutNumber(buf, len, second_, std::min<std::size_t>(run(), 2));
+                PutNumber(buf_, len, second_, std::min<std::size_t>(Run(p, i), 2));
                 break;
-            case 'T':
-                len = AppendPattern(run() == 1 ? fs.TimePatternShort : fs.TimePatternLong, len);
-                break;
-            case 'A': {
-                NeedTime();
-                const bool morning = hour_ < 12;
-                const std::string_view rest = p.substr(i);
-                if (StartsWithNoCase(rest, "AM/PM")) {
-                    Put(buf, len, morning ? rest.substr(0, 2) : rest.substr(3, 2));
-                    i += 5;
-                } else if (StartsWithNoCase(rest, "A/P")) {
-                    Put(buf, len, morning ? rest[0] : rest[2]);
-                    i += 3;
-                } else if (StartsWithNoCase(rest, "AMPM")) {
-                    Put(buf, len, morning ? fs.AmSymbol : fs.PmSymbol);
-                    i += 4;
-                } else {
-                    Put(buf, len, c);
-                    ++i;
-                }
-                break;
-            }
-            case 'C':
-                run();
-                len = AppendPattern(fs.DatePatternShort, len);
-                NeedTime();
-                // Milliseconds alone do not make a time worth showing.
-                if (hour_ != 0 || minute_ != 0 || second_ != 0) {
-                    Put(buf, len, ' ');
-                    len = AppendPattern(fs.TimePatternLong, len);
-                }
-                break;
+            case 'T': len = AppendPattern(Run(p, i) == 1 ? fs_.TimePatternShort : fs_.TimePatternLong, len); break;
+            case 'A': PutAmPm(p, i, len); break;
+            case 'C': PutDateAndTime(p, i, len); break;
             case '/':
-                Put(buf, len, fs.DateSepChar);
+                Put(buf_, len, fs_.DateSepChar);
                 ++i;
                 break;
             case ':':
-                Put(buf, len, fs.TimeSepChar);
+                Put(buf_, len, fs_.TimeSepChar);
                 ++i;
                 break;
             case '\'':
-            case '"': {
-                // Verbatim up to the matching quote, or to the end without one.
-                const std::size_t close = p.find(c, i + 1);
-                const std::size_t end = close == std::string_view::npos ? p.size() : close;
-                Put(buf, len, p.substr(i + 1, end - i - 1));
-                i = close == std::string_view::npos ? p.size() : close + 1;
-                break;
-            }
+            case '"': PutQuoted(p, i, len); break;
             default:
-                Put(buf, len, c);
+                Put(buf_, len, c);
                 ++i;
                 break;
         }

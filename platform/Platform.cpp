@@ -2,7 +2,7 @@
 
 namespace platform {
 
-Platform& DefaultPlatform();  // Win32Platform.cpp or HostPlatform.cpp
+Platform& DefaultPlatform();  // Platform_win32.cpp or Platform_host.cpp
 
 namespace {
 Platform* g_current = nullptr;

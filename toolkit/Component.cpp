@@ -10,7 +10,6 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-    destroying_ = true;
     // Free owned components last-first; each removes itself from the list.
     while (!components_.empty()) delete components_.back();
     if (owner_) owner_->RemoveComponent(this);

@@ -50,5 +50,4 @@ private:
     TComponent* owner_;
     std::vector<TComponent*> components_;
     bool loading_ = false;
-    bool destroying_ = false;
 };

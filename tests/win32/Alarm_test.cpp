@@ -25,7 +25,7 @@ TEST_F(AlarmTest, SetArmsAValidTextAndRefusesAnInvalidOne) {
     ASSERT_EQ(1u, fake.boxes.size());
     EXPECT_EQ("Invalid Date/Time", fake.boxes[0].text);
     EXPECT_EQ("Error", fake.boxes[0].caption);
-    EXPECT_EQ(16u, fake.boxes[0].flags);
+    EXPECT_EQ(static_cast<unsigned>(MB_ICONERROR), fake.boxes[0].flags);
     EXPECT_TRUE(ArmedAs(3000, "Alarm: 12/7/26 8:30"));
 
     // From idle: nothing changes either.
@@ -52,7 +52,7 @@ TEST_F(AlarmTest, ArmingWithoutAnyActionWarnsButArmsAllTheSame) {
     EXPECT_EQ("You have not set any sound properties for the alarm.  Click the Properties Tab, if you wish to have sound.",
               fake.boxes[0].text);
     EXPECT_EQ("Warning", fake.boxes[0].caption);
-    EXPECT_EQ(48u, fake.boxes[0].flags);
+    EXPECT_EQ(static_cast<unsigned>(MB_ICONEXCLAMATION), fake.boxes[0].flags);
     EXPECT_TRUE(ArmedAs(3000, "Alarm: 12/7/26 07:06"));
 
     // The watch already runs while the warning is open.
@@ -380,7 +380,7 @@ TEST_F(AlarmTest, AnActionThatCannotStartIsReportedAndTheRestGoesOn) {
     EXPECT_EQ((std::vector<std::string>{"No MCI device open.", "'two' is not a valid integer value."}), Texts());
     for (const auto& box : fake.boxes) {
         EXPECT_EQ("Alarm: 12/7/26 07:00", box.caption);
-        EXPECT_EQ(16u, box.flags);
+        EXPECT_EQ(static_cast<unsigned>(MB_ICONERROR), box.flags);
     }
     EXPECT_TRUE(devices.cd.Sent(mci::Play).empty());
     EXPECT_EQ(1u, fake.launched.size());
@@ -763,7 +763,7 @@ TEST_F(AlarmTest, TheMonthArrowsStepTheCalendarAndRefuseAMissingDay) {
     ASSERT_EQ(1u, fake.boxes.size());
     EXPECT_EQ("Invalid argument to date encode.", fake.boxes[0].text);
     EXPECT_EQ("DawnbellTests", fake.boxes[0].caption);
-    EXPECT_EQ(16u, fake.boxes[0].flags);
+    EXPECT_EQ(static_cast<unsigned>(MB_ICONERROR), fake.boxes[0].flags);
     EXPECT_EQ(datetime::MakeDate(2026, 1, 31), form->DayCal->SelectedDate());
 
     // From the 28th the step works.

@@ -265,6 +265,38 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
     EXPECT_TRUE(fake.sounds.empty());
 }
 
+TEST_F(AlarmWakeTest, AWaveThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSound) {
+    Devices devices(fake);
+    Answerer answerer;
+    fake.mciErrors[1004] = "The wave device stopped answering.";
+    // The device accepts the play, then reports a failure into the
+    // question's own message loop.
+    auto device = fake.mci;
+    fake.mci = [&, device](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags, void* params) {
+        platform::MciError result = device(id, message, flags, params);
+        if (id == devices.wave.id && message == mci::Play && result == 0) {
+            devices.wave.statusFailures[mci::StatusMode] = 1004;
+            PostMessageA(reinterpret_cast<HWND>(static_cast<mci::PlayParms*>(params)->dwCallback), mci::MmMciNotify,
+                         mci::NotifyFailure, devices.wave.id);
+        }
+        return result;
+    };
+    Sounds heard;
+    std::string boxOverQuestion;
+    answerer.whileAsking = [&] {
+        heard = SoundLog();
+        boxOverQuestion = AnswerErrorBox();
+    };
+    form->UseWavChk->SetChecked(true);
+    form->WavFileEdt->SetText("C:\\SOUNDS\\BELL.WAV");
+    Arm("12/7/26 07:00");
+    Tick();
+    EXPECT_EQ(1, answerer.questions);
+    EXPECT_EQ("The wave device stopped answering.", boxOverQuestion);
+    EXPECT_EQ((Sounds{"ring"}), heard);
+    EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());
+}
+
 TEST_F(AlarmWakeTest, BothSoundsFailingRingOnceAndARefusedRingIsRetriedButNotStopped) {
     Devices devices(fake, {200, 200});
     Answerer answerer;
@@ -422,7 +454,7 @@ TEST_F(AlarmWakeTest, ADailyWakeTimerIsTodayOrTomorrowAndMovesOnAfterEachFiring)
     EXPECT_TRUE(WakeAt(2026, 12, 5, 7, 5)) << WakeText();
 }
 
-TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtItsTimeTheNextDay) {
+TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtTheSnoozesEndThenAtItsTime) {
     Answerer answerer;
     answerer.answers = {Answerer::Answer::Snooze};
     UseProgram();
@@ -432,11 +464,11 @@ TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtItsTimeTheNextDay) {
     fake.SetNow(2026, 12, 7, 23, 58);
     Tick();
     EXPECT_TRUE(WakeAt(2026, 12, 8, 0, 3)) << WakeText();
-    // The snooze's tick finds a new day before its time: nothing fires, and
-    // the machine is woken at that day's 23:58.
+    // The snooze's tick rings after midnight; answered awake, the machine
+    // is woken at the new day's 23:58.
     fake.SetNow(2026, 12, 8, 0, 3);
     Tick();
-    EXPECT_EQ(1, answerer.questions);
+    EXPECT_EQ(2, answerer.questions);
     EXPECT_TRUE(WakeAt(2026, 12, 8, 23, 58)) << WakeText();
 }
 

@@ -102,6 +102,7 @@ Effects AlarmCore::Check(Moment now) {
     } else if (daily_) {
         covered_ = std::max(covered_, LatestDue(now));
     }
+    askedFrom_ = state_;
     state_ = State::Asking;
     Effects e;
     e.fire = true;
@@ -170,6 +171,11 @@ Effects AlarmCore::Answer(bool snooze, datetime::DateTime now) {
     Effects e = WakeEffect(true);
     e.showReminders = true;
     return e;
+}
+
+void AlarmCore::Abandon() {
+    ringing_ = false;
+    if (state_ == State::Asking) state_ = askedFrom_;
 }
 
 Effects AlarmCore::WakeEffect(bool forced) {

@@ -73,6 +73,9 @@ public:
     // built-in sound stops.
     Effects EndRinging();
     Effects Answer(bool snooze, datetime::DateTime now);
+    // An error left the firing before the answer: back to the watch or the
+    // snooze it came from, so the next tick tries again.
+    void Abandon();
     // Whether the built-in sound really plays after a start or a stop.
     void BuiltinPlaying(bool playing) { builtinPlaying_ = playing; }
 
@@ -115,6 +118,7 @@ private:
     Moment firingDue_ = 0;   // the due moment the firing rings for
     Moment covered_ = 0;     // the latest daily due moment its rings covered
     Moment snoozeEnd_ = 0;
+    State askedFrom_ = State::Idle;
     bool wakeSet_ = false;
     Moment wakeDue_ = 0;
 

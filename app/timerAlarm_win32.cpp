@@ -172,16 +172,24 @@ void TTimerFrm::Fire() {
             Apply(alarm_.EndRinging());
             platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
         });
-        if (PlayWave()) alarm_.WaveStarted();
-        if (PlayCD()) Apply(alarm_.CdStarted());
-        RunProgram();
+        try {
+            if (PlayWave()) alarm_.WaveStarted();
+            if (PlayCD()) Apply(alarm_.CdStarted());
+            RunProgram();
 
-        // No ticks while the question is open.
-        const alarmcore::Effects asking = alarm_.Ask();
-        ShowState();
-        Apply(asking);
-        SnoozeFrm->ShowModal();
-        snooze = SnoozeFrm->SnoozeChosen;
+            // No ticks while the question is open.
+            const alarmcore::Effects asking = alarm_.Ask();
+            ShowState();
+            Apply(asking);
+            SnoozeFrm->ShowModal();
+            snooze = SnoozeFrm->SnoozeChosen;
+        } catch (...) {
+            // Reported by the error report; the alarm is not left asking
+            // with no question up.
+            alarm_.Abandon();
+            ShowState();
+            throw;
+        }
     }
     StopSound();
     const alarmcore::Effects answered = alarm_.Answer(snooze, datetime::CurrentDateTime());

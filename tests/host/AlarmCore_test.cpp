@@ -80,6 +80,10 @@ TEST_F(AlarmCoreTest, AOneShotFiresAsksSnoozesAndEnds) {
     // Only one firing at a time, and no resume starts another.
     EXPECT_FALSE(core.Tick(At(2026, 12, 7, 7, 5, 3)).fire);
     EXPECT_FALSE(core.Resume(At(2026, 12, 7, 7, 5, 3)).fire);
+    // An error that leaves the firing early returns to the watch.
+    core.Abandon();
+    EXPECT_EQ(State::Watching, core.GetState());
+    ASSERT_TRUE(core.Tick(At(2026, 12, 7, 7, 5, 3)).fire);
 
     e = core.Answer(true, At(2026, 12, 7, 7, 6));
     EXPECT_EQ(State::Snoozing, core.GetState());

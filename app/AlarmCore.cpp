@@ -11,8 +11,10 @@ const char kIdleCaption[] = "Dawnbell";
 // later cannot be given to the system.
 constexpr Moment kEndOfCalendar = (Moment{datetime::kDayNumberOfLastDay} + 1) * kDay;
 
+// The whole day of a moment as a date value.
 datetime::DateTime DateOf(Moment m) {
-    return static_cast<datetime::DateTime>(m / kDay - datetime::kDayNumberOfZero);
+    const Moment day = m / kDay;
+    return static_cast<datetime::DateTime>(day - datetime::kDayNumberOfZero);
 }
 
 }  // namespace

@@ -3,12 +3,13 @@
 // and their summary (timerProperties_win32.cpp) and the menu commands
 // (timerMenu_win32.cpp).
 //
-// The alarm lives in the controls: Clock's interval is its state (0 idle,
-// 3000 watching, 300000 snoozing), CurrentEdt's text is the alarm and its
-// enabled state tells idle from armed. Only LastFired is kept apart.
+// The alarm's life is kept by AlarmCore; the window shows its state in the
+// controls (Clock's interval: 0 idle or asking, 3000 watching, 300000
+// snoozing; CurrentEdt enabled and white only when idle; the caption) and
+// carries out what it asks for.
 #pragma once
 
-#include "datetime/DateTime.h"
+#include "app/AlarmCore.h"
 #include "toolkit/Form.h"
 
 class TBitBtn;
@@ -60,11 +61,8 @@ public:
     TCheckBox* UseExeChk = nullptr;
     TBitBtn* RunBtn = nullptr;
 
-    // The day a daily alarm last fired (whole days); 0 when none.
-    datetime::DateTime LastFired = 0;
-    // The armed alarm as read from the text by Set: the date and time of a
-    // one-shot alarm, the time of day of a daily one.
-    datetime::DateTime AlarmAt = 0;
+    // The alarm's state: LastFired, the armed moment, the snooze's end.
+    const alarmcore::AlarmCore& Alarm() const { return alarm_; }
 
     // The alarm setting and its text.
     void FormCreate(TComponent* sender);
@@ -86,6 +84,7 @@ public:
     void UseCDChkClick(TComponent* sender);
     void StartingTrackBarChange(TComponent* sender);
     void CDPlayerNotify(TComponent* sender);
+    void WavPlayerNotify(TComponent* sender);
     void UseWavChkClick(TComponent* sender);
     void FindWavBtnClick(TComponent* sender);
     void WavFileEdtChange(TComponent* sender);
@@ -102,17 +101,17 @@ public:
 
     // True while a firing runs (from the due tick until the answer is
     // handled); ticks that arrive meanwhile are dropped.
-    bool Firing() const { return firing_; }
+    bool Firing() const { return alarm_.GetState() == alarmcore::State::Asking; }
 
 protected:
     void RegisterHandlers(HandlerTable& handlers) override;
     void ComponentsLoaded() override;
+    // A resume from sleep checks the alarm at once.
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void RegisterMenuHandlers(HandlerTable& handlers);
 
-    // The due test of a tick.
-    bool AlarmDue();
     // The firing: actions, question, answer.
     void Fire();
     // The two sounds: true when the sound started.
@@ -121,33 +120,21 @@ private:
     void RunProgram();
     void StopSound();
     void HandOverReminders();
-    // Idle look: CurrentEdt enabled and white, caption and title "Dawnbell".
-    void ShowIdle();
     // The program action and the test run: the whole command line.
     void LaunchProgram();
 
-    bool firing_ = false;
-
-    // The built-in alarm sound: when the firing was to make a sound and
-    // none of the chosen sounds started, it rings from the first report of
-    // a sound that cannot start (or from the question) until the answer.
+    // Shows the alarm's state: Clock's interval, CurrentEdt's look, the
+    // caption and the application title.
+    void ShowState();
+    // Carries out what the alarm asks for once: the built-in sound (looped
+    // from the program's own resources) and the wake-up timer.
+    void Apply(const alarmcore::Effects& effects);
+    // At a firing: the built-in sound rings when a sound was chosen and none
+    // started (the reports of actions that cannot start wait for an answer
+    // just as the question does).
     void RingIfSilent();
-    void StartBuiltinSound();
-    void StopBuiltinSound();
-    bool ringing_ = false;       // from the firing's first action to the answer
-    bool soundChosen_ = false;   // this firing was to make a sound
-    bool waveStarted_ = false;   // ... and these of its sounds started
-    bool cdStarted_ = false;
-    bool builtinPlaying_ = false;
-    // A firing found no disc and unchecked "Use CD": the alarm still counts
-    // as one that makes a sound until it is set again, cancelled or "Use CD"
-    // is changed by hand.
-    bool cdLost_ = false;
 
-    // The wake-up timer follows the alarm: due at the next moment a tick
-    // may find the alarm due (a snooze's end at the earliest), dropped when
-    // idle. The ticks alone decide whether the alarm is due.
-    void UpdateWakeTimer();
+    alarmcore::AlarmCore alarm_;
 };
 
 extern TTimerFrm* TimerFrm;

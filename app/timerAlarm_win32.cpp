@@ -31,10 +31,6 @@
 
 namespace {
 
-constexpr std::uint32_t kWatchInterval = 3000;
-constexpr std::uint32_t kSnoozeInterval = 300000;
-
-const char kIdleTitle[] = "Dawnbell";
 const char kInvalidAlarm[] = "Invalid Date/Time";
 const char kErrorCaption[] = "Error";
 const char kArmedText[] = "Click on the \"Properties\" Tab to set Sound Properties for Alarm.";
@@ -44,26 +40,6 @@ const char kWarningCaption[] = "Warning";
 const char kQuitQuestion[] = "An alarm has been set.  Are you sure you want to quit ?";
 // The wave resource of the built-in alarm sound.
 const char kBuiltinSound[] = "ALARMSOUND";
-constexpr std::int64_t kMillisPerDay = 86400000;
-
-// Whether a is at or after b in time. The values' own order is not enough:
-// before 30 December 1899 the time of day counts backwards from the day.
-bool AtOrAfter(datetime::DateTime a, datetime::DateTime b) {
-    datetime::DayStamp x = datetime::ToDayStamp(a), y = datetime::ToDayStamp(b);
-    return x.DayNumber != y.DayNumber ? x.DayNumber > y.DayNumber : x.Millis >= y.Millis;
-}
-
-// Sets a flag for the life of the object, also when an error leaves early.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 // Runs a clean-up when it goes, also when an error leaves early.
 template <class F>
@@ -78,17 +54,11 @@ private:
     F f_;
 };
 
-// A moment as whole milliseconds since 1 January 0001 00:00, and back as the
-// system's local time fields.
-std::int64_t MillisOf(datetime::DateTime value) {
-    const datetime::DayStamp s = datetime::ToDayStamp(value);
-    return std::int64_t{s.DayNumber} * kMillisPerDay + s.Millis;
-}
-
-platform::LocalTime LocalTimeOf(std::int64_t millis) {
+// A moment of the alarm as the system's local time fields.
+platform::LocalTime LocalTimeOf(alarmcore::Moment millis) {
     datetime::DayStamp s;
-    s.DayNumber = static_cast<std::int32_t>(millis / kMillisPerDay);
-    s.Millis = static_cast<std::int32_t>(millis % kMillisPerDay);
+    s.DayNumber = static_cast<std::int32_t>(millis / alarmcore::kDay);
+    s.Millis = static_cast<std::int32_t>(millis % alarmcore::kDay);
     platform::LocalTime t;
     datetime::SplitDate(s, t.year, t.month, t.day);
     datetime::SplitTime(s, t.hour, t.minute, t.second, t.milliseconds);
@@ -116,24 +86,12 @@ void TTimerFrm::SetBtnClick(TComponent*) {
         ShowMessageBox(kInvalidAlarm, kErrorCaption, MB_ICONERROR);
         return;
     }
-    AlarmAt = at;
-
+    const alarmcore::Effects effects = alarm_.Set(daily, at, CurrentEdt->GetText(), datetime::CurrentDateTime());
     // The interval already in force keeps its countdown: Set while watching
     // does not postpone the next check.
-    Clock->SetInterval(kWatchInterval);
-    CurrentEdt->SetEnabled(false);
-    CurrentEdt->SetColor(clAqua);
-    if (daily) {
-        SetCaption("Daily Alarm: " + CurrentEdt->GetText());
-        // Today's time already passed: the first firing is tomorrow.
-        LastFired = datetime::CurrentTime() > at ? datetime::CurrentDate() : 0;
-    } else {
-        SetCaption("Alarm: " + CurrentEdt->GetText());
-    }
-    Application->SetTitle(Caption());
+    ShowState();
     StatusBar->SetSimpleText(kArmedText);
-    cdLost_ = false;
-    UpdateWakeTimer();
+    Apply(effects);
 
     // Armed all the same; the watch runs while the box is open.
     if (!UseCDChk->Checked() && !UseWavChk->Checked() && !UseExeChk->Checked())
@@ -142,49 +100,59 @@ void TTimerFrm::SetBtnClick(TComponent*) {
 
 void TTimerFrm::CancelBtnClick(TComponent*) {
     // The sound has stopped already: the firing stops it before the main
-    // window can take input again.
-    Clock->SetInterval(0);
-    ShowIdle();
-    LastFired = 0;
-    cdLost_ = false;
-    UpdateWakeTimer();
+    // window can take input again. The text stays: it is the alarm just
+    // ended until a control changes.
+    const alarmcore::Effects effects = alarm_.Cancel();
+    ShowState();
+    Apply(effects);
 }
 
-void TTimerFrm::ShowIdle() {
-    // The text stays: it is the alarm just ended until a control changes.
-    CurrentEdt->SetEnabled(true);
-    CurrentEdt->SetColor(clWhite);
-    SetCaption(kIdleTitle);
-    Application->SetTitle(kIdleTitle);
+void TTimerFrm::ShowState() {
+    Clock->SetInterval(alarm_.Interval());
+    CurrentEdt->SetEnabled(!alarm_.Armed());
+    CurrentEdt->SetColor(alarm_.Armed() ? clAqua : clWhite);
+    SetCaption(alarm_.Caption());
+    Application->SetTitle(Caption());
 }
+
+void TTimerFrm::Apply(const alarmcore::Effects& effects) {
+    if (effects.builtin == alarmcore::Builtin::Start) {
+        // Looped from the program's own resources; never the system's
+        // default sound in its place. A refused start is tried again at the
+        // next report; nothing more can be done when even this fails.
+        alarm_.BuiltinPlaying(
+            platform::Sys().PlaySound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
+    } else if (effects.builtin == alarmcore::Builtin::Stop) {
+        platform::Sys().PlaySound(nullptr, 0);
+        alarm_.BuiltinPlaying(false);
+    }
+    // A refused timer only means the machine is not woken: the alarm itself
+    // does not depend on it.
+    if (effects.wake == alarmcore::Wake::Set) platform::Sys().SetWakeTimer(LocalTimeOf(effects.wakeDue));
+    else if (effects.wake == alarmcore::Wake::Cancel) platform::Sys().CancelWakeTimer();
+}
+
+void TTimerFrm::RingIfSilent() { Apply(alarm_.SoundFailed()); }
 
 void TTimerFrm::ClockTimer(TComponent*) {
-    // One firing at a time: dialogs of the firing (a missing CD, an error
-    // report) run nested message loops in which the watch's ticks still
-    // arrive, and each would otherwise start a firing of its own.
-    if (firing_) return;
-    // A tick already queued when the timer stopped may still come: idle and
-    // asking have no ticks.
-    if (Clock->Interval() == 0) return;
-    FlagScope busy(firing_);
-    const datetime::DateTime lastFired = LastFired;
-    if (AlarmDue()) Fire();
-    // A snoozed alarm no longer due (a daily one snoozed past midnight)
-    // waits for its time again (these ticks come every five minutes), and a
-    // daily alarm armed afresh after the clock went back has a new next day.
-    else if (Clock->Interval() == kSnoozeInterval || LastFired != lastFired) UpdateWakeTimer();
+    // Ticks that come while a firing runs (dialogs of the firing run nested
+    // message loops) or that were queued before the watch stopped find
+    // nothing to do.
+    const alarmcore::Effects effects = alarm_.Tick(datetime::CurrentDateTime());
+    if (effects.fire) Fire();
+    else Apply(effects);  // the look does not change: no repaint every tick
 }
 
-bool TTimerFrm::AlarmDue() {
-    if (UseDailyChk->Checked()) {
-        const datetime::DateTime today = datetime::CurrentDate();
-        // The clock was set back before the day of the last firing: that
-        // day is no reason to stay silent now, so count as armed afresh.
-        if (today < LastFired) LastFired = datetime::CurrentTime() > AlarmAt ? today : 0;
-        if (!(today > LastFired)) return false;  // fired today already
-        return datetime::CurrentTime() >= AlarmAt;
+LRESULT TTimerFrm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)) {
+        // The system need not wait for the question to be answered.
+        ReplyMessage(TRUE);
+        const alarmcore::Effects effects = alarm_.Resume(datetime::CurrentDateTime());
+        if (effects.fire) Fire();
+        else Apply(effects);
+        return TRUE;
     }
-    return AtOrAfter(datetime::CurrentDateTime(), AlarmAt);
+    return TForm::WndProc(msg, wParam, lParam);
 }
 
 void TTimerFrm::Fire() {
@@ -194,90 +162,40 @@ void TTimerFrm::Fire() {
     //
     // Whether a sound is wanted is read before the actions run: a failed
     // disc check unchecks "Use CD".
-    soundChosen_ = UseWavChk->Checked() || UseCDChk->Checked() || cdLost_;
-    waveStarted_ = cdStarted_ = false;
+    alarm_.StartActions(UseWavChk->Checked(), UseCDChk->Checked());
+    bool snooze = false;
     {
         // From the first action to the answer the machine and its display
-        // stay awake, and the built-in sound may ring: the reports of actions
-        // that cannot start wait for an answer just as the question does.
+        // stay awake, and the built-in sound may ring.
         platform::Sys().SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
         AtExit release([this] {
-            StopBuiltinSound();
+            Apply(alarm_.EndRinging());
             platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
         });
-        FlagScope ringing(ringing_);
-        waveStarted_ = PlayWave();
-        cdStarted_ = PlayCD();
-        // The disc plays: the built-in sound only covered the wave's report.
-        if (cdStarted_) StopBuiltinSound();
-        RunProgram();
+        try {
+            if (PlayWave()) alarm_.WaveStarted();
+            if (PlayCD()) Apply(alarm_.CdStarted());
+            RunProgram();
 
-        // No ticks while the question is open.
-        Clock->SetInterval(0);
-        RingIfSilent();
-        SnoozeFrm->ShowModal();
+            // No ticks while the question is open.
+            const alarmcore::Effects asking = alarm_.Ask();
+            ShowState();
+            Apply(asking);
+            SnoozeFrm->ShowModal();
+            snooze = SnoozeFrm->SnoozeChosen;
+        } catch (...) {
+            // Reported by the error report; the alarm is not left asking
+            // with no question up.
+            alarm_.Abandon();
+            ShowState();
+            throw;
+        }
     }
-    const bool snooze = SnoozeFrm->SnoozeChosen;
     StopSound();
-    if (snooze) {
-        // Nothing of the due test changes, so the same alarm fires again.
-        Clock->SetInterval(kSnoozeInterval);
-        UpdateWakeTimer();
-        return;
-    }
-    const bool daily = UseDailyChk->Checked();
-    if (daily) {
-        Clock->SetInterval(kWatchInterval);
-    } else {
-        ShowIdle();
-        cdLost_ = false;
-    }
-    HandOverReminders();
-    if (daily) LastFired = datetime::CurrentDate();
-    UpdateWakeTimer();
-}
-
-void TTimerFrm::RingIfSilent() {
-    if (ringing_ && soundChosen_ && !waveStarted_ && !cdStarted_) StartBuiltinSound();
-}
-
-void TTimerFrm::StartBuiltinSound() {
-    if (builtinPlaying_) return;
-    // Looped from the program's own resources; never the system's default
-    // sound in its place. Nothing more can be done when even this fails.
-    builtinPlaying_ =
-        platform::Sys().PlaySound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
-}
-
-void TTimerFrm::StopBuiltinSound() {
-    if (!builtinPlaying_) return;
-    platform::Sys().PlaySound(nullptr, 0);
-    builtinPlaying_ = false;
-}
-
-void TTimerFrm::UpdateWakeTimer() {
-    const std::uint32_t interval = Clock->Interval();
-    if (interval == 0) {
-        platform::Sys().CancelWakeTimer();
-        return;
-    }
-    std::int64_t due = 0;
-    if (UseDailyChk->Checked()) {
-        // Today at its time, or tomorrow when it fired today already.
-        const std::int64_t today = MillisOf(datetime::CurrentDate());
-        const std::int64_t day = datetime::CurrentDate() > LastFired ? today : today + kMillisPerDay;
-        due = day + MillisOf(AlarmAt) % kMillisPerDay;
-    } else {
-        due = MillisOf(AlarmAt);
-    }
-    if (interval == kSnoozeInterval) due = std::max(due, MillisOf(datetime::CurrentDateTime()) + kSnoozeInterval);
-    if (due >= (std::int64_t{datetime::kDayNumberOfLastDay} + 1) * kMillisPerDay) {
-        platform::Sys().CancelWakeTimer();  // beyond the calendar
-        return;
-    }
-    // A refused timer only means the machine is not woken: the alarm itself
-    // does not depend on it.
-    platform::Sys().SetWakeTimer(LocalTimeOf(due));
+    const alarmcore::Effects answered = alarm_.Answer(snooze, datetime::CurrentDateTime());
+    ShowState();
+    if (answered.showReminders) HandOverReminders();
+    Apply(answered);
 }
 
 bool TTimerFrm::PlayWave() {
@@ -304,7 +222,7 @@ bool TTimerFrm::PlayCD() {
     if (!UseCDChk->Checked()) return false;
     if (!CheckCD()) {
         // The check has told the user and unchecked "Use CD".
-        cdLost_ = true;
+        alarm_.CdLost();
         return false;
     }
     try {

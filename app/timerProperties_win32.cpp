@@ -64,7 +64,7 @@ void TTimerFrm::UpdateProperties() {
 }
 
 void TTimerFrm::UseCDChkClick(TComponent*) {
-    cdLost_ = false;  // the box says again what the alarm uses
+    alarm_.ForgetLostCd();  // the box says again what the alarm uses
     // Unchecking leaves the starting-track controls as they were.
     if (UseCDChk->Checked()) {
         bool ok = CheckCD();
@@ -85,9 +85,16 @@ void TTimerFrm::CDPlayerNotify(TComponent*) {
     // The disc failed after it started: when it was the alarm's only sound
     // and the firing is not yet answered, the built-in sound takes over
     // before the error is shown (the box waits for an answer too).
-    cdStarted_ = false;
-    RingIfSilent();
+    Apply(alarm_.CdLostWhilePlaying());
     MessageDialog(CDPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);
+}
+
+void TTimerFrm::WavPlayerNotify(TComponent*) {
+    if (WavPlayer->NotifyResult() != nrFailure) return;
+    // The same for the wave: a wave that fails while it plays leaves the
+    // alarm as silent as one that could not start.
+    Apply(alarm_.WaveLost());
+    MessageDialog(WavPlayer->ErrorMessage(), widgets::MessageKind::Error, widgets::ButtonsOK);
 }
 
 void TTimerFrm::UseWavChkClick(TComponent*) {

@@ -27,7 +27,6 @@ void TTimerFrm::FormCreate(TComponent*) {
     HourBar->SetPosition(hour);
     MinuteBar->SetPosition(minute);
     SetCurrentStr(this);
-    LastFired = 0;
 }
 
 void TTimerFrm::SetCurrentStr(TComponent*) {
@@ -75,7 +74,6 @@ void TTimerFrm::UseDailyChkClick(TComponent* sender) {
     CancelBtnClick(sender);
     DailyAlarmPnl->SetVisible(UseDailyChk->Checked());
     SetCurrentStr(this);
-    LastFired = 0;
 }
 
 void TTimerFrm::ControlsNbkChange(TComponent*, int newTab, bool&) {

@@ -39,6 +39,7 @@ void TTimerFrm::RegisterHandlers(HandlerTable& h) {
     add("UseCDChkClick", &TTimerFrm::UseCDChkClick);
     add("StartingTrackBarChange", &TTimerFrm::StartingTrackBarChange);
     add("CDPlayerNotify", &TTimerFrm::CDPlayerNotify);
+    add("WavPlayerNotify", &TTimerFrm::WavPlayerNotify);
     add("UseWavChkClick", &TTimerFrm::UseWavChkClick);
     add("FindWavBtnClick", &TTimerFrm::FindWavBtnClick);
     add("WavFileEdtChange", &TTimerFrm::WavFileEdtChange);

@@ -61,6 +61,36 @@ protected:
         return message;
     }
 
+    // The device accepts a play and then, while `failing` holds, reports a
+    // failure (its error, read on the notice, is `error`): posted at once,
+    // so it arrives in the question's own message loop, where the error box
+    // opens over the question.
+    void FailAfterPlay(fakes::FakeMciDevice& device, platform::MciError error, const bool& failing) {
+        auto send = fake.mci;
+        fake.mci = [&device, error, &failing, send](platform::MciDevice id, std::uint32_t message,
+                                                    std::uintptr_t flags, void* params) {
+            platform::MciError result = send(id, message, flags, params);
+            if (failing && id == device.id && message == mci::Play && result == 0) {
+                device.statusFailures[mci::StatusMode] = error;
+                PostMessageA(reinterpret_cast<HWND>(static_cast<mci::PlayParms*>(params)->dwCallback),
+                             mci::MmMciNotify, mci::NotifyFailure, device.id);
+            }
+            return result;
+        };
+    }
+    // While the question is up: the sounds heard so far, then the error box
+    // over it is answered.
+    struct OverQuestion {
+        Sounds heard;
+        std::string box;
+    };
+    void ListenOverQuestion(Answerer& answerer, OverQuestion& out) {
+        answerer.whileAsking = [this, &out] {
+            out.heard = SoundLog();
+            out.box = AnswerErrorBox();
+        };
+    }
+
     bool WakeAt(int y, int mo, int d, int h, int mi, int s = 0) const {
         const platform::LocalTime& t = fake.wakeDue;
         fakes::FakePlatform expected;
@@ -211,44 +241,28 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
     Devices devices(fake, {200, 200});
     Answerer answerer;
     fake.mciErrors[1001] = "The CD drive stopped answering.";
-    // The drive accepts the play, then reports a failure: posted now, so it
-    // arrives in the question's own message loop, where the error box opens
-    // over the question.
-    auto device = fake.mci;
     bool failAfterPlay = true;
-    fake.mci = [&, device](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags, void* params) {
-        platform::MciError result = device(id, message, flags, params);
-        if (failAfterPlay && id == devices.cd.id && message == mci::Play && result == 0) {
-            devices.cd.statusFailures[mci::StatusMode] = 1001;  // the drive's error, read on the notice
-            PostMessageA(reinterpret_cast<HWND>(static_cast<mci::PlayParms*>(params)->dwCallback), mci::MmMciNotify,
-                         mci::NotifyFailure, devices.cd.id);
-        }
-        return result;
-    };
-    Sounds heard;
-    std::string boxOverQuestion;
-    answerer.whileAsking = [&] {
-        heard = SoundLog();
-        boxOverQuestion = AnswerErrorBox();
-    };
+    FailAfterPlay(devices.cd, 1001, failAfterPlay);
+    OverQuestion over;
+    ListenOverQuestion(answerer, over);
     form->UseCDChk->SetChecked(true);
     Arm("12/7/26 07:00");
     Tick();
     EXPECT_EQ(1, answerer.questions);
-    EXPECT_EQ("The CD drive stopped answering.", boxOverQuestion);
-    EXPECT_EQ((Sounds{"ring"}), heard);  // ringing before the box waits for its answer
+    EXPECT_EQ("The CD drive stopped answering.", over.box);
+    EXPECT_EQ((Sounds{"ring"}), over.heard);  // ringing before the box waits for its answer
     EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());
 
     // With a wave that played first, the alarm has made its sound: the
     // failure is reported and nothing more rings.
     fake.sounds.clear();
-    boxOverQuestion.clear();
+    over.box.clear();
     form->UseWavChk->SetChecked(true);
     form->WavFileEdt->SetText("C:\\SOUNDS\\BELL.WAV");
     form->SetBtnClick(form->SetBtn);
     Tick();
     EXPECT_EQ(2, answerer.questions);
-    EXPECT_EQ("The CD drive stopped answering.", boxOverQuestion);
+    EXPECT_EQ("The CD drive stopped answering.", over.box);
     EXPECT_TRUE(fake.sounds.empty());
 
     // A failure notice after the answer rings nothing either.
@@ -263,6 +277,24 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
     ASSERT_EQ(1u, answerer.dialogs.size());
     EXPECT_EQ("The CD drive stopped answering.", answerer.dialogs[0].message);
     EXPECT_TRUE(fake.sounds.empty());
+}
+
+TEST_F(AlarmWakeTest, AWaveThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSound) {
+    Devices devices(fake);
+    Answerer answerer;
+    fake.mciErrors[1004] = "The wave device stopped answering.";
+    const bool failing = true;
+    FailAfterPlay(devices.wave, 1004, failing);
+    OverQuestion over;
+    ListenOverQuestion(answerer, over);
+    form->UseWavChk->SetChecked(true);
+    form->WavFileEdt->SetText("C:\\SOUNDS\\BELL.WAV");
+    Arm("12/7/26 07:00");
+    Tick();
+    EXPECT_EQ(1, answerer.questions);
+    EXPECT_EQ("The wave device stopped answering.", over.box);
+    EXPECT_EQ((Sounds{"ring"}), over.heard);
+    EXPECT_EQ((Sounds{"ring", "stop"}), SoundLog());
 }
 
 TEST_F(AlarmWakeTest, BothSoundsFailingRingOnceAndARefusedRingIsRetriedButNotStopped) {
@@ -422,7 +454,7 @@ TEST_F(AlarmWakeTest, ADailyWakeTimerIsTodayOrTomorrowAndMovesOnAfterEachFiring)
     EXPECT_TRUE(WakeAt(2026, 12, 5, 7, 5)) << WakeText();
 }
 
-TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtItsTimeTheNextDay) {
+TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtTheSnoozesEndThenAtItsTime) {
     Answerer answerer;
     answerer.answers = {Answerer::Answer::Snooze};
     UseProgram();
@@ -432,11 +464,11 @@ TEST_F(AlarmWakeTest, ADailyAlarmSnoozedPastMidnightWakesAtItsTimeTheNextDay) {
     fake.SetNow(2026, 12, 7, 23, 58);
     Tick();
     EXPECT_TRUE(WakeAt(2026, 12, 8, 0, 3)) << WakeText();
-    // The snooze's tick finds a new day before its time: nothing fires, and
-    // the machine is woken at that day's 23:58.
+    // The snooze's tick rings after midnight; answered awake, the machine
+    // is woken at the new day's 23:58.
     fake.SetNow(2026, 12, 8, 0, 3);
     Tick();
-    EXPECT_EQ(1, answerer.questions);
+    EXPECT_EQ(2, answerer.questions);
     EXPECT_TRUE(WakeAt(2026, 12, 8, 23, 58)) << WakeText();
 }
 

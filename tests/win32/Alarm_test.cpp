@@ -71,10 +71,9 @@ TEST_F(AlarmTest, ADailyAlarmArmedAfterItsTimeWaitsForTomorrow) {
     } cases[] = {{7, 4, 0, true}, {7, 5, 0, true}, {7, 5, 30, false}, {23, 59, 59, false}, {0, 0, 0, true}};
     for (const Case& c : cases) {
         fake.SetNow(2026, 12, 7, c.hour, c.minute, c.second);
-        form->LastFired = 12345;
         Arm("07:05", true);
         EXPECT_TRUE(ArmedAs(3000, "Daily Alarm: 07:05"));
-        EXPECT_EQ(c.firesToday ? 0.0 : datetime::MakeDate(2026, 12, 7), form->LastFired) << c.hour << ":" << c.minute;
+        EXPECT_EQ(c.firesToday ? 0.0 : datetime::MakeDate(2026, 12, 7), form->Alarm().LastFired()) << c.hour << ":" << c.minute;
     }
 }
 
@@ -86,7 +85,7 @@ TEST_F(AlarmTest, CancelReturnsToIdleAndKeepsTheText) {
         ASSERT_FALSE(Idle());
         form->CancelBtnClick(form->CancelBtn);
         EXPECT_TRUE(Idle());
-        EXPECT_EQ(0.0, form->LastFired);
+        EXPECT_EQ(0.0, form->Alarm().LastFired());
         EXPECT_EQ(daily ? "07:05" : "12/8/26 07:05", form->CurrentEdt->GetText());
     }
     // The menu item runs the same operation.
@@ -209,7 +208,7 @@ TEST_F(AlarmTest, ADailyAlarmAnsweredAwakeRestsUntilTheNextDay) {
     Tick();
     EXPECT_EQ(1, answerer.questions);
     EXPECT_TRUE(ArmedAs(3000, "Daily Alarm: 07:05"));
-    EXPECT_EQ(datetime::MakeDate(2026, 12, 7), form->LastFired);
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 7), form->Alarm().LastFired());
 
     // Fired today: later ticks do nothing until the next day's 07:05.
     fake.SetNow(2026, 12, 7, 7, 5, 4);
@@ -222,10 +221,10 @@ TEST_F(AlarmTest, ADailyAlarmAnsweredAwakeRestsUntilTheNextDay) {
     fake.SetNow(2026, 12, 8, 7, 5);
     Tick();
     EXPECT_EQ(2, answerer.questions);
-    EXPECT_EQ(datetime::MakeDate(2026, 12, 8), form->LastFired);
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 8), form->Alarm().LastFired());
 }
 
-TEST_F(AlarmTest, ADailyAlarmSnoozedOverMidnightWaitsForItsTime) {
+TEST_F(AlarmTest, ADailyAlarmSnoozedOverMidnightRingsAtTheSnoozesEndForTheDayBefore) {
     Answerer answerer;
     answerer.answers = {Answerer::Answer::Snooze};
     UseProgram();
@@ -234,14 +233,43 @@ TEST_F(AlarmTest, ADailyAlarmSnoozedOverMidnightWaitsForItsTime) {
     fake.SetNow(2026, 12, 7, 23, 58);
     Tick();
     EXPECT_TRUE(ArmedAs(300000, "Daily Alarm: 23:58"));
-    EXPECT_EQ(0.0, form->LastFired);
+    EXPECT_EQ(0.0, form->Alarm().LastFired());
+    // Answered awake after midnight: rested until the new day's time.
     fake.SetNow(2026, 12, 8, 0, 3);
     Tick();
-    EXPECT_EQ(1, answerer.questions);
-    EXPECT_EQ(300000u, form->Clock->Interval());
-    fake.SetNow(2026, 12, 8, 23, 58, 2);
+    EXPECT_EQ(2, answerer.questions);
+    EXPECT_TRUE(ArmedAs(3000, "Daily Alarm: 23:58"));
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 7), form->Alarm().LastFired());
+    fake.SetNow(2026, 12, 8, 23, 57, 59);
     Tick();
     EXPECT_EQ(2, answerer.questions);
+    fake.SetNow(2026, 12, 8, 23, 58, 2);
+    Tick();
+    EXPECT_EQ(3, answerer.questions);
+}
+
+TEST_F(AlarmTest, AResumeFromSleepChecksTheAlarmAtOnce) {
+    Answerer answerer;
+    answerer.answers = {Answerer::Answer::Snooze};
+    UseProgram();
+    Arm("12/7/26 07:30");
+    auto resume = [&](WPARAM event) { SendMessageA(form->Handle(), WM_POWERBROADCAST, event, 0); };
+    fake.SetNow(2026, 12, 7, 7, 29);
+    resume(PBT_APMRESUMEAUTOMATIC);
+    EXPECT_EQ(0, answerer.questions);
+    fake.SetNow(2026, 12, 7, 7, 30);
+    resume(PBT_APMSUSPEND);  // going to sleep checks nothing
+    EXPECT_EQ(0, answerer.questions);
+    resume(PBT_APMRESUMEAUTOMATIC);
+    EXPECT_EQ(1, answerer.questions);
+    EXPECT_TRUE(ArmedAs(300000, "Alarm: 12/7/26 07:30"));
+    // Snoozing: rings on resume once the five minutes are over.
+    resume(PBT_APMRESUMESUSPEND);
+    EXPECT_EQ(1, answerer.questions);
+    fake.SetNow(2026, 12, 7, 7, 35);
+    resume(PBT_APMRESUMESUSPEND);
+    EXPECT_EQ(2, answerer.questions);
+    EXPECT_TRUE(Idle());
 }
 
 TEST_F(AlarmTest, RemindersShowAfterAwakeOnlyWhenTheMemoHasALine) {
@@ -392,7 +420,7 @@ TEST_F(AlarmTest, AnArmedTextThatNoLongerReadsStillFiresAtItsMomentWithoutReport
     Answerer answerer;
     UseProgram();
     Arm("12/7/26 07:30");
-    EXPECT_EQ(datetime::MakeDate(2026, 12, 7) + datetime::MakeTime(7, 30, 0, 0), form->AlarmAt);
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 7) + datetime::MakeTime(7, 30, 0, 0), form->Alarm().AlarmAt());
     // New locale settings after arming: dates are written with full stops.
     datetime::Formats().DateSepChar = '.';
     datetime::Formats().DatePatternShort = "d.m.yy";
@@ -714,7 +742,7 @@ TEST_F(AlarmTest, CreationPresetsTheSlidersAndWritesTheFirstText) {
     EXPECT_EQ(5, form->MinuteBar->Position());
     EXPECT_EQ("12/7/26 07:05", form->CurrentEdt->GetText());
     EXPECT_EQ("7 December, 2026", form->MonthNamePnl->Caption());
-    EXPECT_EQ(0.0, form->LastFired);
+    EXPECT_EQ(0.0, form->Alarm().LastFired());
     EXPECT_EQ(0u, form->Clock->Interval());
     EXPECT_TRUE(form->CurrentEdt->Enabled());
     EXPECT_EQ("Dawnbell", form->Caption());
@@ -784,10 +812,10 @@ TEST_F(AlarmTest, TheDailySwitchDisarmsAndChangesTheTextsForm) {
     form->SetBtnClick(form->SetBtn);
     fake.SetNow(2026, 12, 7, 8, 0);
     form->SetBtnClick(form->SetBtn);
-    ASSERT_EQ(datetime::MakeDate(2026, 12, 7), form->LastFired);
+    ASSERT_EQ(datetime::MakeDate(2026, 12, 7), form->Alarm().LastFired());
     form->UseDailyChk->SetChecked(false);
     EXPECT_TRUE(Idle());
-    EXPECT_EQ(0.0, form->LastFired);
+    EXPECT_EQ(0.0, form->Alarm().LastFired());
     EXPECT_FALSE(form->DailyAlarmPnl->Visible());
     EXPECT_EQ("12/7/26 07:05", form->CurrentEdt->GetText());
 }

@@ -97,7 +97,7 @@ TEST_F(ReliabilityTest, TheLeapDayArmsOnlyInLeapYearsAndFiresOnItsDay) {
     TickAt(2028, 2, 29, 7, 0, 1);
     TickAt(2028, 3, 1, 7, 0, 1);
     EXPECT_EQ(3, answerer.questions);
-    EXPECT_EQ(datetime::MakeDate(2028, 3, 1), form->LastFired);
+    EXPECT_EQ(datetime::MakeDate(2028, 3, 1), form->Alarm().LastFired());
 
     // The calendar reaches 29 February only in a leap year.
     form->UseDailyChk->SetChecked(false);
@@ -190,7 +190,7 @@ TEST_F(ReliabilityTest, DailyAlarmsAtMidnightAndAtTheLastMinuteRingOncePerDay) {
     // Armed in the afternoon: today's midnight is gone, the next one rings.
     fake.SetNow(2026, 12, 31, 15, 0);
     Arm("00:00", true);
-    EXPECT_EQ(datetime::MakeDate(2026, 12, 31), form->LastFired);
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 31), form->Alarm().LastFired());
     TickAt(2026, 12, 31, 23, 59, 59);
     EXPECT_EQ(0, answerer.questions);
     TickAt(2027, 1, 1, 0, 0, 1);
@@ -211,13 +211,17 @@ TEST_F(ReliabilityTest, DailyAlarmsAtMidnightAndAtTheLastMinuteRingOncePerDay) {
     TickAt(2027, 1, 3, 23, 59, 1);
     EXPECT_EQ(3, answerer.questions);
 
-    // Asleep from before 23:59 to after midnight: that day's ringing is
-    // missed, the next day's comes.
+    // Asleep from before 23:59 to after midnight: that day's ringing comes
+    // late, at the first check after waking, and the next day's at its time.
     TickAt(2027, 1, 4, 23, 58);
     TickAt(2027, 1, 5, 0, 5);
-    EXPECT_EQ(3, answerer.questions);
-    TickAt(2027, 1, 5, 23, 59);
     EXPECT_EQ(4, answerer.questions);
+    EXPECT_EQ(datetime::MakeDate(2027, 1, 4), form->Alarm().LastFired());
+    TickAt(2027, 1, 5, 0, 5, 3);
+    TickAt(2027, 1, 5, 23, 58, 59);
+    EXPECT_EQ(4, answerer.questions);
+    TickAt(2027, 1, 5, 23, 59);
+    EXPECT_EQ(5, answerer.questions);
     EXPECT_TRUE(ArmedAs(3000, "Daily Alarm: 23:59"));
 }
 
@@ -281,7 +285,7 @@ TEST_F(ReliabilityTest, ADailyAlarmRingsOnTheNextMorningAfterTheClockIsSetBackAD
     TickAt(2026, 12, 9, 10, 0);
     TickAt(2026, 12, 9, 10, 0, 3);
     EXPECT_EQ(4, answerer.questions);
-    EXPECT_EQ(datetime::MakeDate(2026, 12, 9), form->LastFired);
+    EXPECT_EQ(datetime::MakeDate(2026, 12, 9), form->Alarm().LastFired());
     EXPECT_TRUE(fake.boxes.empty());
 }
 

@@ -587,7 +587,7 @@ TEST_F(Windows, MediaPlayersClockAndStatusBar) {
     EXPECT_FALSE(wav->Enabled());
     EXPECT_TRUE(wav->VisibleButtons() == (TButtonSet{btPlay, btStop}));
     EXPECT_EQ(dtAutoSelect, wav->DeviceType());
-    EXPECT_FALSE(wav->OnNotify);
+    EXPECT_TRUE(wav->OnNotify);
 
     auto* clock = Main<TTimer>("Clock");
     EXPECT_EQ(0u, clock->Interval());

@@ -76,3 +76,18 @@ ensure_prefix() {
   wineserver -p </dev/null >/dev/null 2>&1
   touch "$WINEPREFIX/.dawnbell-ready"
 }
+
+# A second prefix at $1 made once from the current one, so that a run can
+# change its settings (fonts, resolution) without touching the shared one:
+# the files are hard links (cheap; Wine replaces rather than rewrites them),
+# the registry is copied (the server writes it back). Expects the current
+# prefix's server stopped or its registry written out.
+copy_prefix() {
+  local dst=$1
+  [ -f "$dst/.dawnbell-ready" ] && return 0
+  rm -rf "$dst"
+  mkdir -p "$dst"
+  cp -al "$WINEPREFIX/drive_c" "$dst/"
+  cp -a "$WINEPREFIX/dosdevices" "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$dst/" 2>/dev/null
+  touch "$dst/.dawnbell-ready"
+}

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -19,6 +20,10 @@
 #include "app/Snooze.h"
 #include "app/Startup.h"
 #include "app/timer.h"
+#include "datetime/DateTime.h"
+#include "datetime/DateTimeFormat.h"
+#include "datetime/FormatSettings.h"
+#include "datetime/LocaleSettings.h"
 #include "media/MPlayer.h"
 #include "media/Timer.h"
 #include "toolkit/Application.h"
@@ -36,6 +41,7 @@
 #include "toolkit/Panel.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabbedNotebook.h"
+#include "toolkit/TextFit.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Calendar.h"
 #include "widgets/Spin.h"
@@ -113,6 +119,30 @@ std::vector<DWORD> Pixels(HBITMAP bitmap, SIZE& size) {
     if (same) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the bitmap (" << a.cx << " x " << a.cy << ") is not " << resource << " ("
                                          << b.cx << " x " << b.cy << ")";
+}
+
+// True when nothing of a drawn button's glyph and caption reaches the strip
+// between its frame and its focus rectangle, left and right: content cut at
+// an edge would.
+::testing::AssertionResult CaptionShowsWhole(HWND button, const std::string& caption) {
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(button, &r);
+    HDC screen = GetDC(button);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+    ReleaseDC(button, screen);
+    COLORREF face = GetPixel(dc, r.right / 2, 3);
+    int ink = 0;
+    for (int x : {2, 3, static_cast<int>(r.right) - 4, static_cast<int>(r.right) - 3})
+        for (int y = 5; y < r.bottom - 5; ++y) ink += GetPixel(dc, x, y) != face;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    if (ink == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << ink << " pixels of \"" << caption << "\" reach the button's edges";
 }
 
 // ---------------------------------------------------------------- main window
@@ -427,6 +457,12 @@ TEST_F(Windows, MainWindowFontsAndColours) {
     EXPECT_EQ(unsigned(fsBold), version->Font().Style());
     EXPECT_EQ(clWhite, version->Font().Color());
     EXPECT_TRUE(version->Transparent());
+    // The version line shows whole within its label, at its own size when
+    // that fits.
+    EXPECT_LE(TextWidth(version->DrawFont(), version->Caption(), version->DrawTextFlags()), version->Width());
+    if (TextWidth(version->Font().Handle(), version->Caption(), version->DrawTextFlags()) <= version->Width()) {
+        EXPECT_EQ(version->Font().Handle(), version->DrawFont());
+    }
 
     auto* panel = Main<TPanel>("Panel1");
     EXPECT_EQ(-25, panel->Font().Height());
@@ -493,19 +529,13 @@ int InkHeight(const TFont& font, const char* text) {
 }
 
 // The alarm text's font is a size that a system may lack of its face: it
-// must still show at that size, not smaller nor spread out, and keep the
-// width the box was laid out for.
-TEST_F(Windows, TheAlarmTextShowsAtItsSizeAndFitsItsBox) {
+// must still show at that size, not smaller nor spread out.
+TEST_F(Windows, TheAlarmTextShowsAtItsSize) {
     auto* current = Main<TEdit>("CurrentEdt");
     // A digit takes most of the 32-pixel character height.
     EXPECT_GE(InkHeight(current->Font(), "8"), 22);
     EXPECT_LE(InkHeight(current->Font(), "8"), 34);
     EXPECT_GE(InkHeight(Main<TLabel>("Label6")->Font(), "D"), 16);
-    // A date with a two-digit year and a time fit inside the box.
-    RECT client;
-    GetClientRect(current->Handle(), &client);
-    LRESULT margins = SendMessageA(current->Handle(), EM_GETMARGINS, 0, 0);
-    EXPECT_LE(TextSize(current->Font(), "12/28/26 23:58").cx, client.right - LOWORD(margins) - HIWORD(margins));
     // The window's own size of the face is drawn in the face itself.
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, TimerFrm->Font().Handle());
@@ -514,6 +544,71 @@ TEST_F(Windows, TheAlarmTextShowsAtItsSizeAndFitsItsBox) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     EXPECT_STREQ("MS Sans Serif", face);
+}
+
+// The width of text in the font a window draws with (WM_GETFONT).
+int ShownWidth(HWND h, const std::string& text) {
+    return TextWidth(reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)), text, DT_NOPREFIX);
+}
+
+// The widest alarm texts this locale makes (two-digit days and months, the
+// year as the locale writes it, the hour and minute form and, after a change
+// of the system's settings, the locale's long time form with seconds and a
+// morning or afternoon word), set by the program and typed: each shows whole,
+// in bold, at the largest size that fits.
+TEST_F(Windows, EveryAlarmTextShowsWhole) {
+    auto* current = Main<TEdit>("CurrentEdt");
+    HWND h = current->Handle();
+    const std::string before = current->GetText();
+    RECT client;
+    GetClientRect(h, &client);
+    // The room for the text: the client area within the margins, less the
+    // caret's width after the last character (or the box scrolls).
+    auto room = [&] {
+        DWORD margins = static_cast<DWORD>(SendMessageA(h, EM_GETMARGINS, 0, 0));
+        return client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    };
+    std::vector<std::string> texts;
+    for (int pass = 0; pass < 2; ++pass) {
+        datetime::ScopedFormatSettings settings;
+        if (pass == 1) datetime::LoadFormatSettings();
+        else settings->TimePatternLong = "HH:MM";
+        for (auto day : {datetime::MakeDate(2026, 12, 28), datetime::MakeDate(2088, 11, 30)})
+            for (auto time : {datetime::MakeTime(23, 58, 0, 0), datetime::MakeTime(10, 48, 0, 0)})
+                texts.push_back(datetime::DateText(day) + " " + datetime::TimeText(time));
+        texts.push_back(datetime::TimeText(datetime::MakeTime(22, 58, 0, 0)));
+    }
+    TFont larger;
+    larger.Assign(current->Font());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string& text = texts[i];
+        SCOPED_TRACE(text);
+        if (i % 2) {
+            // Typed: the user's text goes through the window.
+            SendMessageA(h, EM_SETSEL, 0, -1);
+            SendMessageA(h, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        } else {
+            current->SetText(text);
+        }
+        Pump();
+        ASSERT_EQ(text, current->GetText());
+        EXPECT_LE(ShownWidth(h, text), room());
+        LOGFONTA shown{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+        EXPECT_GE(shown.lfWeight, FW_BOLD);
+        EXPECT_GE(current->ShownFontHeight(), current->Font().Height());
+        if (current->ShownFontHeight() > current->Font().Height()) {
+            // Shrunk: one pixel more would not fit.
+            larger.SetHeight(current->ShownFontHeight() - 1);
+            EXPECT_GT(TextWidth(larger.Handle(), text, DT_NOPREFIX), room());
+        }
+    }
+    // A short text takes the full size back.
+    current->SetText("7:05");
+    Pump();
+    EXPECT_EQ(current->Font().Height(), current->ShownFontHeight());
+    current->SetText(before);
+    Pump();
 }
 
 TEST_F(Windows, SlidersCalendarAndMonthArrowsAreSetUp) {
@@ -683,6 +778,7 @@ TEST_F(Windows, DailyPanelCoversCalendarMonthCaptionAndArrowsOnly) {
     panel->SetVisible(false);
 }
 
+
 TEST_F(Windows, WavPlayerLiesOverItsGroupLeftOfBrowse) {
     auto* wav = Main<TMediaPlayer>("WavPlayer");
     auto* group = Main<TGroupBox>("GroupBox3");
@@ -758,6 +854,8 @@ TEST_F(Windows, SnoozeWindowIsAStayOnTopDialogLaidOutAt120) {
         const char* glyph;
         int tabOrder;
     };
+    SnoozeFrm->Show();
+    Pump();
     for (const Btn& b : {Btn{"SnoozeBtn", 286, "Let me snooze, dammit !", "SNOOZEBTNGLYPH", 0},
                          Btn{"AwakeBtn", 30, "OK, OK, I'm awake already !", "AWAKEBTNGLYPH", 1}}) {
         SCOPED_TRACE(b.name);
@@ -772,9 +870,11 @@ TEST_F(Windows, SnoozeWindowIsAStayOnTopDialogLaidOutAt120) {
         EXPECT_EQ(b.tabOrder, btn->TabOrder());
         EXPECT_FALSE(btn->Cancel());
         EXPECT_TRUE(btn->OnClick);
-        // The caption and glyph fit the button.
-        EXPECT_LT(TextSize(btn->Font(), b.caption).cx + 16 + 4, btn->Width());
+        // The caption, " !" included, and the glyph show whole on the button.
+        EXPECT_TRUE(CaptionShowsWhole(btn->Handle(), b.caption));
     }
+    SnoozeFrm->Hide();
+    Pump();
     // Enter presses snooze; nothing answers Escape.
     EXPECT_TRUE(SnoozeFrm->Find<TBitBtn>("SnoozeBtn")->Default());
     EXPECT_FALSE(SnoozeFrm->Find<TBitBtn>("AwakeBtn")->Default());
@@ -979,6 +1079,12 @@ TEST_F(Windows, AboutBoxShowsThePictureTheContactLinesAndOk) {
     EXPECT_EQ(unsigned(fsBold), version->Font().Style());
     EXPECT_EQ(clWhite, version->Font().Color());
     EXPECT_TRUE(version->Transparent());
+    // The version line shows whole within its label, at its own size when
+    // that fits.
+    EXPECT_LE(TextWidth(version->DrawFont(), version->Caption(), version->DrawTextFlags()), version->Width());
+    if (TextWidth(version->Font().Handle(), version->Caption(), version->DrawTextFlags()) <= version->Width()) {
+        EXPECT_EQ(version->Font().Handle(), version->DrawFont());
+    }
 
     auto* memo = AboutFrm->Find<TMemo>("Memo1");
     EXPECT_FALSE(memo->Enabled());

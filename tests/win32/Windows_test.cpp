@@ -778,6 +778,36 @@ TEST_F(Windows, DailyPanelCoversCalendarMonthCaptionAndArrowsOnly) {
     panel->SetVisible(false);
 }
 
+// The windows Tab stops at, walking the main window once round from h.
+std::vector<HWND> TabStops(HWND from) {
+    std::vector<HWND> stops;
+    HWND h = from;
+    for (int i = 0; i < 64; ++i) {
+        h = GetNextDlgTabItem(TimerFrm->Handle(), h, FALSE);
+        if (!h || h == from) break;
+        stops.push_back(h);
+    }
+    return stops;
+}
+
+TEST_F(Windows, TabNeverStopsOnTheCalendarUnderTheDailyPanel) {
+    auto* daily = Main<TCheckBox>("UseDailyChk");
+    HWND calendar = Main<TWinControl>("DayCal")->Handle();
+    HWND arrows = Main<TWinControl>("MonthSel")->Handle();
+    auto count = [](const std::vector<HWND>& v, HWND h) { return std::count(v.begin(), v.end(), h); };
+    std::vector<HWND> before = TabStops(daily->Handle());
+    EXPECT_EQ(1, count(before, calendar));
+    SendMessageA(daily->Handle(), BM_CLICK, 0, 0);
+    Pump();
+    ASSERT_TRUE(daily->Checked());
+    std::vector<HWND> covered = TabStops(daily->Handle());
+    EXPECT_EQ(0, count(covered, calendar));
+    EXPECT_EQ(0, count(covered, arrows));
+    EXPECT_EQ(1, count(covered, Main<TWinControl>("HourBar")->Handle()));
+    SendMessageA(daily->Handle(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(before, TabStops(daily->Handle()));
+}
 
 TEST_F(Windows, WavPlayerLiesOverItsGroupLeftOfBrowse) {
     auto* wav = Main<TMediaPlayer>("WavPlayer");

@@ -17,6 +17,7 @@
 //   DawnbellDriver pos <title> <n>            print the position of the n-th child, a track bar
 //   DawnbellDriver thumb <title> <n>          print the screen rectangle "x y w h" of that track bar's thumb
 //   DawnbellDriver tab <title> <n> <i>        print the screen rectangle "x y w h" of tab i of the n-th child
+//   DawnbellDriver windows <title>            print "x y w h" of every visible window with this title, topmost first
 #include <windows.h>
 #include <commctrl.h>
 
@@ -50,6 +51,21 @@ HWND FindTopLevel(const char* title) {
     Found f{title, nullptr};
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&f));
     return f.hwnd;
+}
+
+// Every visible top-level window with the title, in their order on the
+// screen (the one in front first).
+struct AllFound {
+    const char* title;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectTitled(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<AllFound*>(l);
+    char buf[512];
+    GetWindowTextA(h, buf, sizeof buf);
+    if (IsWindowVisible(h) && std::strcmp(buf, f->title) == 0) f->windows.push_back(h);
+    return TRUE;
 }
 
 BOOL CALLBACK CollectChild(HWND h, LPARAM l) {
@@ -120,6 +136,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "wait") return WaitFor(title, ms) ? 0 : Fail("no window", title);
+    if (cmd == "windows") {
+        AllFound all{title, {}};
+        EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&all));
+        for (HWND w : all.windows) {
+            RECT r;
+            GetWindowRect(w, &r);
+            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        }
+        return 0;
+    }
     if (cmd == "gone") {
         for (int waited = 0; FindTopLevel(title); waited += 50) {
             if (waited >= ms) return Fail("window still there", title);

@@ -30,7 +30,7 @@ void TSnoozeFrm::VisibleChanged() {
     TForm::VisibleChanged();
     // The newest question comes above every other window that stays on
     // top, another Dawnbell's question included.
-    if (Visible()) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (Visible()) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TSnoozeFrm::AwakeBtnClick(TComponent*) {

@@ -33,7 +33,7 @@ start_private_xvfb() {
   local n
   for n in $(seq 91 120); do
     if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
       [ -e "/tmp/.X11-unix/X$n" ] && break

@@ -31,6 +31,7 @@
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/FormHints.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/Image.h"
@@ -147,92 +148,88 @@ std::vector<DWORD> Pixels(HBITMAP bitmap, SIZE& size) {
 
 // ---------------------------------------------------------------- main window
 
-struct Place {
-    const char* name;
-    const char* className;
-    const char* parent;  // a component name, or "page 0" / "page 1" of ControlsNbk
-    int left, top, width, height;
+// A control's place as its window's description gives it.
+struct Described {
+    std::string name, className, parent;
+    int left = 0, top = 0, width = 0, height = 0;
 };
 
-const Place kMainPlaces[] = {
-    {"Bevel1", "TBevel", "TimerFrm", 0, 0, 419, 1},
-    {"GroupBox1", "TGroupBox", "TimerFrm", 8, 8, 401, 97},
-    {"ControlsNbk", "TTabbedNotebook", "TimerFrm", 8, 120, 401, 305},
-    {"StatusBar", "TStatusBar", "TimerFrm", 0, 436, 419, 24},
-    {"UseDailyChk", "TCheckBox", "GroupBox1", 299, 0, 72, 14},
-    {"SetBtn", "TBitBtn", "GroupBox1", 302, 24, 75, 33},
-    {"CancelBtn", "TBitBtn", "GroupBox1", 302, 64, 75, 21},
-    {"CurrentEdt", "TEdit", "GroupBox1", 16, 24, 273, 41},
-    {"PropertiesEdt", "TEdit", "GroupBox1", 16, 64, 273, 21},
-    {"SettingsGrp", "TGroupBox", "page 0", 0, 16, 385, 249},
-    {"MonthNamePnl", "TPanel", "SettingsGrp", 16, 24, 329, 21},
-    {"DayCal", "TCalendar", "SettingsGrp", 16, 42, 337, 101},
-    {"MonthSel", "TSpinButton", "SettingsGrp", 344, 24, 25, 119},
-    {"Label2", "TLabel", "SettingsGrp", 16, 168, 41, 17},
-    {"HourBar", "TTrackBar", "SettingsGrp", 88, 152, 185, 45},
-    {"Label3", "TLabel", "SettingsGrp", 16, 216, 41, 17},
-    {"MinuteBar", "TTrackBar", "SettingsGrp", 88, 200, 273, 45},
-    {"DailyAlarmPnl", "TPanel", "SettingsGrp", 7, 18, 371, 130},
-    {"SplashImg", "TImage", "DailyAlarmPnl", 7, 7, 247, 117},
-    {"Label7", "TLabel", "DailyAlarmPnl", 195, 106, 59, 13},
-    {"Panel1", "TPanel", "DailyAlarmPnl", 254, 7, 111, 117},
-    {"Label6", "TLabel", "Panel1", 16, 26, 81, 55},
-    {"GroupBox2", "TGroupBox", "page 1", 8, 4, 185, 89},
-    {"StartingTrackBar", "TTrackBar", "GroupBox2", 8, 16, 169, 41},
-    {"Label1", "TLabel", "GroupBox2", 64, 56, 57, 25},
-    {"StartingTrackEdt", "TEdit", "GroupBox2", 144, 56, 25, 21},
-    {"UseCDChk", "TCheckBox", "GroupBox2", 104, 0, 65, 17},
-    {"CDPlayer", "TMediaPlayer", "page 1", 8, 64, 57, 25},
-    {"GroupBox3", "TGroupBox", "page 1", 8, 104, 185, 73},
-    {"WavFileEdt", "TEdit", "GroupBox3", 16, 16, 153, 21},
-    {"FindWavBtn", "TBitBtn", "GroupBox3", 96, 40, 75, 25},
-    {"UseWavChk", "TCheckBox", "GroupBox3", 104, 0, 73, 17},
-    {"GroupBox4", "TGroupBox", "page 1", 208, 4, 185, 261},
-    {"RemindersMmo", "TMemo", "GroupBox4", 8, 16, 169, 233},
-    {"WavPlayer", "TMediaPlayer", "page 1", 24, 144, 57, 25},
-    {"GroupBox5", "TGroupBox", "page 1", 8, 192, 185, 73},
-    {"ExeEdt", "TEdit", "GroupBox5", 16, 16, 153, 21},
-    {"FindExeBtn", "TBitBtn", "GroupBox5", 96, 40, 75, 25},
-    {"UseExeChk", "TCheckBox", "GroupBox5", 104, 0, 73, 17},
-    {"RunBtn", "TBitBtn", "GroupBox5", 16, 40, 41, 25},
-};
-
-TEST_F(Windows, MainWindowHoldsEveryControlAtItsPlace) {
-    auto* nbk = Main<TTabbedNotebook>("ControlsNbk");
-    ASSERT_EQ(2, nbk->PageCount());
-    for (const Place& p : kMainPlaces) {
-        SCOPED_TRACE(p.name);
-        auto* c = dynamic_cast<TControl*>(TimerFrm->FindComponent(p.name));
-        ASSERT_NE(nullptr, c);
-        EXPECT_STREQ(p.className, c->ClassName());
-        const TWinControl* parent = c->Parent();
-        ASSERT_NE(nullptr, parent);
-        std::string where = p.parent;
-        if (where == "page 0") {
-            EXPECT_EQ(nbk->Page(0), parent);
-        } else if (where == "page 1") {
-            EXPECT_EQ(nbk->Page(1), parent);
-        } else {
-            EXPECT_EQ(where, parent->Name());
+void CollectPlaces(const FormNode& node, std::vector<Described>& out) {
+    for (const FormNode& child : node.children) {
+        Described d{child.name, child.className, node.name};
+        int found = 0;
+        bool aligned = false;
+        for (const PropertyAssignment& p : child.properties) {
+            int* field = p.name == "Left" ? &d.left : p.name == "Top" ? &d.top : p.name == "Width" ? &d.width
+                       : p.name == "Height"                          ? &d.height
+                                                                     : nullptr;
+            if (field) {
+                *field = static_cast<int>(p.value.AsInteger());
+                ++found;
+            }
+            aligned = aligned || (p.name == "Align" && p.value.AsIdentifier() != "alNone");
         }
-        EXPECT_EQ(Scaled(p.left, 96), c->Left());
-        EXPECT_EQ(Scaled(p.top, 96), c->Top());
-        EXPECT_EQ(Scaled(p.width, 96), c->Width());
-        EXPECT_EQ(Scaled(p.height, 96), c->Height());
-        // A windowed control's window is where the object says.
-        if (auto* w = dynamic_cast<TWinControl*>(c)) {
-            RECT r = WindowPlace(w);
-            EXPECT_EQ(c->Left(), r.left);
-            EXPECT_EQ(c->Top(), r.top);
-            EXPECT_EQ(c->Width(), r.right - r.left);
-            EXPECT_EQ(c->Height(), r.bottom - r.top);
+        // Aligned controls take their place from their parent.
+        if (found == 4 && !aligned) out.push_back(d);
+        CollectPlaces(child, out);
+    }
+}
+
+// Every placed control of a window's description, read from the program's
+// resources as the window itself was.
+std::vector<Described> DescribedPlaces(const char* resource) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, resource, reinterpret_cast<LPCSTR>(RT_RCDATA));
+    std::vector<Described> places;
+    if (!found) return places;
+    const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    FormNode root = ParseFormDescription(std::string(text, SizeofResource(module, found)), resource);
+    CollectPlaces(root, places);
+    return places;
+}
+
+// Every control of the four windows stands where its description puts it,
+// scaled from the resolution the window was laid out for, in the parent
+// the description names; a windowed control's window is where the object says.
+TEST_F(Windows, EveryControlStandsWhereItsDescriptionPutsIt) {
+    struct Window {
+        TForm* form;
+        const char* resource;
+        int ppi;
+        std::size_t atLeast;
+    };
+    for (const Window& w : {Window{TimerFrm, "TTIMERFRM", 96, 38}, Window{AboutFrm, "TABOUTFRM", 96, 5},
+                            Window{SnoozeFrm, "TSNOOZEFRM", 120, 2}, Window{RemindersFrm, "TREMINDERSFRM", 120, 1}}) {
+        SCOPED_TRACE(w.resource);
+        std::vector<Described> places = DescribedPlaces(w.resource);
+        EXPECT_GE(places.size(), w.atLeast);
+        for (const Described& d : places) {
+            SCOPED_TRACE(d.name);
+            auto* c = dynamic_cast<TControl*>(w.form->FindComponent(d.name));
+            ASSERT_NE(nullptr, c);
+            EXPECT_EQ(d.className, c->ClassName());
+            ASSERT_NE(nullptr, c->Parent());
+            EXPECT_EQ(d.parent, c->Parent()->Name());
+            EXPECT_EQ(Scaled(d.left, w.ppi), c->Left());
+            EXPECT_EQ(Scaled(d.top, w.ppi), c->Top());
+            EXPECT_EQ(Scaled(d.width, w.ppi), c->Width());
+            EXPECT_EQ(Scaled(d.height, w.ppi), c->Height());
+            if (auto* win = dynamic_cast<TWinControl*>(c)) {
+                RECT r = WindowPlace(win);
+                EXPECT_EQ(c->Left(), r.left);
+                EXPECT_EQ(c->Top(), r.top);
+                EXPECT_EQ(c->Width(), r.right - r.left);
+                EXPECT_EQ(c->Height(), r.bottom - r.top);
+            }
         }
     }
-    // Pages start at 4, 24 inside the notebook.
+    // The notebook's pages start at 4, 24 inside it, scaled like the rest.
+    auto* nbk = Main<TTabbedNotebook>("ControlsNbk");
+    ASSERT_EQ(2, nbk->PageCount());
     for (int i = 0; i < 2; ++i) {
         RECT r = WindowPlace(nbk->Page(i));
-        EXPECT_EQ(4, r.left);
-        EXPECT_EQ(24, r.top);
+        EXPECT_EQ(Scaled(4, 96), r.left);
+        EXPECT_EQ(Scaled(24, 96), r.top);
     }
     EXPECT_NE(nullptr, dynamic_cast<TTimer*>(TimerFrm->FindComponent("Clock")));
     EXPECT_NE(nullptr, dynamic_cast<TOpenDialog*>(TimerFrm->FindComponent("OpenFileDlg")));
@@ -1081,21 +1078,6 @@ TEST_F(Windows, AboutBoxShowsThePictureTheContactLinesAndOk) {
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_EQ(-11, AboutFrm->Font().Height());
 
-    const Place places[] = {
-        {"Bevel1", "TBevel", "AboutFrm", 0, 0, 257, 193},   {"Splash", "TImage", "AboutFrm", 8, 8, 241, 177},
-        {"Label6", "TLabel", "AboutFrm", 169, 156, 59, 13}, {"Memo1", "TMemo", "AboutFrm", 264, 24, 153, 81},
-        {"BitBtn1", "TBitBtn", "AboutFrm", 352, 168, 75, 25},
-    };
-    for (const Place& p : places) {
-        SCOPED_TRACE(p.name);
-        auto* c = AboutFrm->Find<TControl>(p.name);
-        EXPECT_STREQ(p.className, c->ClassName());
-        EXPECT_EQ(AboutFrm, c->Parent());
-        EXPECT_EQ(Scaled(p.left, 96), c->Left());
-        EXPECT_EQ(Scaled(p.top, 96), c->Top());
-        EXPECT_EQ(Scaled(p.width, 96), c->Width());
-        EXPECT_EQ(Scaled(p.height, 96), c->Height());
-    }
     EXPECT_EQ(TBevelShape::bsFrame, AboutFrm->Find<TBevel>("Bevel1")->Shape());
     auto* splash = AboutFrm->Find<TImage>("Splash");
     EXPECT_EQ("SPLASH", splash->Picture());

@@ -120,6 +120,9 @@ TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, Messag
     form->SetBounds(layout.window.left, layout.window.top, layout.window.width, layout.window.height);
     if (image) {
         image->SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(layout.iconId)));
+        // The system's icons grow with the screen's resolution: drawn into
+        // the place the layout keeps for them, they show whole.
+        image->SetStretch(true);
         image->SetBounds(layout.icon.left, layout.icon.top, layout.icon.width, layout.icon.height);
     }
     label->SetBounds(layout.label.left, layout.label.top, layout.label.width, layout.label.height);

@@ -2,7 +2,7 @@
 # Every window at 96, 120, 144 and 192 pixels per inch, each in a copy of the
 # test prefix set to that resolution, on a private screen large enough for
 # the largest: the main window on both pages, the about box, the warning,
-# "Awake yet ?" and the reminders, each measured from outside (every control
+# "Awake yet ?", the reminders and the question before quitting, each measured from outside (every control
 # inside its parent, no edit's text cut, no page over the tabs, every menu
 # title whole) and kept as a screenshot.
 source "$(dirname "$0")/lib.sh"
@@ -60,7 +60,20 @@ for ppi in 96 120 144 192; do
   driver click "Awake yet ?" "OK, OK, I'm awake already !" || fail "no awake button"
   check_window Reminders "$ppi" "dpi${ppi}_reminders"
   driver close Reminders
-  driver close Dawnbell || fail "could not close"
+
+  # Armed again, far ahead, closing asks first: the program's own message
+  # dialog.
+  driver wait Dawnbell 5000 >/dev/null || fail "awake did not bring the main window back"
+  edt=$(alarm_text_index)
+  text=$(driver gettext Dawnbell "$edt")
+  learn_date_format "$text"
+  driver settext Dawnbell "$edt" "$(date -d tomorrow +"$DATE_FMT") ${text#* }"
+  driver click Dawnbell "Set !" || fail "no Set button"
+  driver wait Warning 5000 >/dev/null || fail "no warning the second time"
+  driver click Warning OK || fail "could not answer the warning"
+  driver close "$(driver apptitle -)" || fail "could not close"
+  check_window Confirm "$ppi" "dpi${ppi}_confirm"
+  driver click Confirm OK || fail "no OK in the question"
   expect_exit 0
   wineserver -k 2>/dev/null
 done

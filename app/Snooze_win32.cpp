@@ -1,5 +1,6 @@
 #include "app/Snooze.h"
 
+#include "app/Cascade.h"
 #include "toolkit/BitBtn.h"
 
 TSnoozeFrm* SnoozeFrm = nullptr;
@@ -18,8 +19,18 @@ void TSnoozeFrm::ComponentsLoaded() {
 void TSnoozeFrm::VisibleChanged() {
     // Every question starts on the snooze button, so that Enter answers
     // snooze even when the last answer was given with the other button.
-    if (Visible()) SetActiveControl(SnoozeBtn);
+    if (Visible()) {
+        SetActiveControl(SnoozeBtn);
+        // Another Dawnbell may be asking at the same place: each question
+        // opens off the others, at its own place when that is free.
+        HWND h = Handle();
+        SetWindowPos(h, nullptr, Left(), Top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CascadeFromOtherInstances(h);
+    }
     TForm::VisibleChanged();
+    // The newest question comes above every other window that stays on
+    // top, another Dawnbell's question included.
+    if (Visible()) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TSnoozeFrm::AwakeBtnClick(TComponent*) {

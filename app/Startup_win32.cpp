@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/About.h"
+#include "app/Cascade.h"
 #include "app/Components.h"
 #include "app/Reminder.h"
 #include "app/Snooze.h"
@@ -35,6 +36,7 @@ int RunDawnbell() {
     app.OnSettingChange = [] { datetime::LoadFormatSettings(); };
     try {
         CreateDawnbellWindows(app);
+        CascadeFromOtherInstances(TimerFrm->Handle());
         app.Run();
     } catch (...) {
         app.HandleException(&app);

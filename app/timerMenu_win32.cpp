@@ -34,13 +34,14 @@ void TTimerFrm::About1Click(TComponent*) {
 }
 
 void TTimerFrm::Contents1Click(TComponent*) {
-    // The help text lies beside the program. The name is matched exactly, so
-    // a renamed or lower-case program finds no folder and the editor looks in
-    // its own. Built as a string: a long path is never cut short.
+    // The help text lies beside the program, whatever the program is called
+    // and whatever folder it was started from: the folder is all of the
+    // program's own path up to its last separator. Quoted, since folders
+    // have blanks; built as a string, so a long path is never cut short.
     std::string path = platform::Sys().GetModuleFileName();
-    std::string::size_type at = path.find("DAWNBELL.EXE");
-    std::string folder = at == std::string::npos ? std::string() : path.substr(0, at);
-    if (!Launch("notepad.exe " + folder + "dbhelp.txt"))
+    std::string::size_type slash = path.find_last_of("\\/");
+    std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    if (!Launch("notepad.exe \"" + folder + "dbhelp.txt\""))
         MessageDialog(kHelpFailed, widgets::MessageKind::Error, widgets::ButtonsOK, 0);
 }
 

@@ -14,6 +14,7 @@
 #include "toolkit/StatusBar.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Calendar.h"
+#include "widgets/Spin.h"
 
 namespace {
 const char kSettingsPageText[] = "Use Calendar + Sliders to set Time.  Click \"Set!\" Button to Activate.";
@@ -72,7 +73,13 @@ void TTimerFrm::MonthSelUpClick(TComponent*) {
 void TTimerFrm::UseDailyChkClick(TComponent* sender) {
     // A change of kind always disarms: the armed text is of the old kind.
     CancelBtnClick(sender);
-    DailyAlarmPnl->SetVisible(UseDailyChk->Checked());
+    const bool daily = UseDailyChk->Checked();
+    DailyAlarmPnl->SetVisible(daily);
+    // What the panel covers is hidden too: Tab, the arrow keys and screen
+    // readers never reach a calendar that cannot be seen.
+    for (TControl* covered : {static_cast<TControl*>(MonthNamePnl), static_cast<TControl*>(DayCal),
+                              static_cast<TControl*>(MonthSel)})
+        covered->SetVisible(!daily);
     SetCurrentStr(this);
 }
 

@@ -6,6 +6,7 @@
 
 #include "toolkit/Button.h"
 #include "toolkit/GlyphImage.h"
+#include "toolkit/TextFit.h"
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
@@ -48,4 +49,5 @@ private:
     int spacing_ = 4;
     int margin_ = -1;
     bool themed_ = false;  // drawn by the visual style in the last paint
+    TFitFont fit_;
 };

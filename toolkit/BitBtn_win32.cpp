@@ -178,10 +178,18 @@ void TBitBtn::DrawContent(HDC dc, const RECT& area, bool pressed, bool disabled,
     RECT r = area;
     if (pressed) OffsetRect(&r, 1, 1);
 
-    SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
     const std::string& caption = GetText();
     UINT prefix = hidePrefix ? DT_HIDEPREFIX : 0;
+    SIZE glyph = glyph_.ImageSize();
+    bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
+    // A caption wider than the face (a wider face, a larger resolution) is
+    // drawn smaller rather than cut; beside the glyph in a horizontal layout.
+    const int kPadding = 3;
+    int room = r.right - r.left - 2 * kPadding;
+    if (horizontal && glyph.cx > 0) room -= glyph.cx + spacing_;
+    if (margin_ > 0) room -= margin_ - kPadding;
+    SelectObject(dc, fit_.Fit(Font(), caption, room, prefix));
+    SetBkMode(dc, TRANSPARENT);
     SIZE text{0, 0};
     if (!caption.empty()) {
         RECT calc{0, 0, 0, 0};
@@ -189,8 +197,6 @@ void TBitBtn::DrawContent(HDC dc, const RECT& area, bool pressed, bool disabled,
         text.cx = calc.right;
         text.cy = calc.bottom;
     }
-    SIZE glyph = glyph_.ImageSize();
-    bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
     int gap = (glyph.cx > 0 && text.cx > 0) ? spacing_ : 0;
 
     // The block of glyph and caption, centred (or at Margin from the glyph's side).

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/Form.h"
+#include "toolkit/TextFit.h"
 #include "toolkit/WinControl.h"
 
 // What single-line and multi-line edits share.
@@ -23,6 +24,14 @@ public:
     // The longest text the user may type; 0 for no limit of our own.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v);
+    // Shows every text whole: while the text is wider than the box, it is
+    // drawn in the largest smaller size of the font (same face and style)
+    // at which it fits. For short texts in a large font; a long path would
+    // become unreadable.
+    bool ShrinkFont() const { return shrinkFont_; }
+    void SetShrinkFont(bool v);
+    // The character height (negative) the text is shown in now.
+    int ShownFontHeight() const { return shrinkFont_ ? fit_.Height() : Font().Height(); }
 
     int SelStart();
     int SelLength();
@@ -48,11 +57,17 @@ private:
     // Takes the window's text as the stored text; OnChange when it differs.
     void SyncFromWindow();
     void AdjustHeight();
+    // Gives the window the font that shows the text whole.
+    void FitFont();
 
     bool readOnly_ = false;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     bool autoSize_ = true;
     int maxLength_ = 0;
+    bool shrinkFont_ = false;
+    TFitFont fit_;
+    HFONT shownFont_ = nullptr;  // what the window was last given, and its height
+    int shownHeight_ = 0;
     bool syncing_ = false;      // storing the window's text: nothing to push
     bool settingText_ = false;  // pushing ours: the window's echoes are ours
 };

@@ -23,6 +23,46 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 void TCustomEdit::WindowCreated() {
     TWinControl::WindowCreated();
     if (maxLength_ > 0) SendMessageA(handle_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    shownFont_ = nullptr;
+    FitFont();
+}
+
+void TCustomEdit::FitFont() {
+    if (!shrinkFont_ || !HandleAllocated()) return;
+    RECT client{};
+    GetClientRect(handle_, &client);
+    // The margins follow the font the window has; the caret takes a pixel
+    // or two beyond the last character.
+    const int kCaret = 2;
+    bool changed = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        DWORD margins = static_cast<DWORD>(SendMessageA(handle_, EM_GETMARGINS, 0, 0));
+        int width = client.right - client.left - LOWORD(margins) - HIWORD(margins) - kCaret;
+        HFONT shown = fit_.Fit(Font(), GetText(), width, DT_NOPREFIX);
+        if (shown == shownFont_ && fit_.Height() == shownHeight_) break;
+        changed = true;
+        shownFont_ = shown;
+        shownHeight_ = fit_.Height();
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    }
+    if (!changed) return;
+    // Back to the first character: a text that scrolled while it was too
+    // wide would stay scrolled.
+    DWORD start = 0, end = 0;
+    SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(handle_, EM_SETSEL, 0, 0);
+    SendMessageA(handle_, EM_SETSEL, start, end);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TCustomEdit::SetShrinkFont(bool v) {
+    if (v == shrinkFont_) return;
+    shrinkFont_ = v;
+    if (v) FitFont();
+    else if (HandleAllocated()) {
+        shownFont_ = nullptr;
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    }
 }
 
 std::string TCustomEdit::WindowText() const {
@@ -40,6 +80,7 @@ void TCustomEdit::SyncFromWindow() {
     syncing_ = true;
     TControl::SetText(text);
     syncing_ = false;
+    FitFont();
     Change();
 }
 
@@ -57,6 +98,7 @@ void TCustomEdit::TextChanged() {
             TControl::SetText(shown);
             syncing_ = false;
         }
+        FitFont();
     }
     Change();
 }
@@ -71,6 +113,11 @@ LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         // manager): multi-line edits send no EN_CHANGE for it.
         LRESULT r = TWinControl::WndProc(msg, wParam, lParam);
         SyncFromWindow();
+        return r;
+    }
+    if (msg == WM_SIZE) {
+        LRESULT r = TWinControl::WndProc(msg, wParam, lParam);
+        FitFont();
         return r;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
@@ -125,7 +172,9 @@ void TCustomEdit::SetMaxLength(int v) {
 
 void TCustomEdit::FontChanged() {
     TWinControl::FontChanged();
+    shownFont_ = nullptr;
     AdjustHeight();
+    FitFont();
 }
 
 void TCustomEdit::AdjustHeight() {
@@ -173,6 +222,7 @@ bool TCustomEdit::SetProperty(const std::string& name, const PropertyValue& valu
     if (name == "ReadOnly") SetReadOnly(value.AsBool());
     else if (name == "AutoSize") SetAutoSize(value.AsBool());
     else if (name == "MaxLength") SetMaxLength(value.AsInt());
+    else if (name == "ShrinkFont") SetShrinkFont(value.AsBool());
     else if (name == "BorderStyle")
         SetBorderStyle(EnumFromValue(value, {"bsNone", "bsSingle"}, "border style") ? TBorderStyle::bsSingle
                                                                                      : TBorderStyle::bsNone);

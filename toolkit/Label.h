@@ -6,6 +6,7 @@
 
 #include "toolkit/Alignment.h"
 #include "toolkit/Control.h"
+#include "toolkit/TextFit.h"
 
 class TLabel : public TControl {
 public:
@@ -35,6 +36,9 @@ public:
     // measure it the same way).
     UINT DrawTextFlags() const;
 
+    // The font the caption is drawn in: the label's own, or a smaller size of
+    // it when one line of it is wider than the label.
+    HFONT DrawFont();
     void Paint(HDC dc) override;
     void Loaded() override;
     bool SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) override;
@@ -53,4 +57,5 @@ private:
     bool autoSize_ = false;
     bool showAccelChar_ = true;
     bool parentColor_ = true;
+    TFitFont fit_;
 };

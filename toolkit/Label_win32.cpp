@@ -98,6 +98,13 @@ void TLabel::AdjustSize() {
     SetBounds(left, Top(), r.right, r.bottom);
 }
 
+HFONT TLabel::DrawFont() {
+    // One line wider than the label (another face, another resolution) is
+    // drawn smaller rather than cut.
+    if (wordWrap_) return Font().Handle();
+    return fit_.Fit(Font(), GetText(), Width(), DrawTextFlags());
+}
+
 void TLabel::Paint(HDC dc) {
     RECT r = BoundsRect();
     if (!transparent_) {
@@ -108,10 +115,10 @@ void TLabel::Paint(HDC dc) {
     }
     const std::string& text = GetText();
     if (text.empty()) return;
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    const UINT flags = DrawTextFlags();
+    HGDIOBJ old = SelectObject(dc, DrawFont());
     SetBkMode(dc, TRANSPARENT);
     const int length = static_cast<int>(text.size());
-    const UINT flags = DrawTextFlags();
     if (Enabled()) {
         SetTextColor(dc, ColorToRGB(Font().Color()));
         DrawTextA(dc, text.c_str(), length, &r, flags);

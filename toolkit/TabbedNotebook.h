@@ -14,7 +14,8 @@ using TPageChangeEvent = std::function<void(TComponent* sender, int newTab, bool
 class TTabbedNotebook : public TWinControl {
 public:
     // Where every page's client area starts inside the notebook, and the
-    // margin it leaves on the other sides.
+    // margin it leaves on the other sides, at 96 pixels per inch; a notebook
+    // scaled to another resolution scales these with it.
     static constexpr int kPageLeft = 4, kPageTop = 24, kPageMargin = 4;
 
     explicit TTabbedNotebook(TComponent* owner);
@@ -44,6 +45,11 @@ public:
     void PagesChanged();
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Scales the tab captions' font and the pages' insets too; the pages
+    // are placed from the scaled notebook, not scaled a second time.
+    void ScaleBy(int m, int d) override;
+    // The rectangle every page takes, in the notebook's client area.
+    RECT PageRect() const;
     void Loaded() override;
     void DestroyHandle() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -66,5 +72,6 @@ private:
     int pageIndex_ = -1;
     TTabPage* active_ = nullptr;  // the page at pageIndex_, kept when others go
     TFont tabFont_;
+    int pageLeft_ = kPageLeft, pageTop_ = kPageTop, pageMargin_ = kPageMargin;
     std::vector<std::string> pageNames_;  // a Pages list, applied at Loaded
 };

@@ -104,11 +104,25 @@ void TTabbedNotebook::PagesChanged() {
     UpdateTabs();
 }
 
-void TTabbedNotebook::LayoutPages() {
-    int w = Width() - kPageLeft - kPageMargin, h = Height() - kPageTop - kPageMargin;
+RECT TTabbedNotebook::PageRect() const {
+    int w = Width() - pageLeft_ - pageMargin_, h = Height() - pageTop_ - pageMargin_;
     if (w < 0) w = 0;
     if (h < 0) h = 0;
-    for (TTabPage* p : Pages()) p->SetBounds(kPageLeft, kPageTop, w, h);
+    return RECT{pageLeft_, pageTop_, pageLeft_ + w, pageTop_ + h};
+}
+
+void TTabbedNotebook::LayoutPages() {
+    RECT r = PageRect();
+    for (TTabPage* p : Pages()) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void TTabbedNotebook::ScaleBy(int m, int d) {
+    pageLeft_ = MulDiv(pageLeft_, m, d);
+    pageTop_ = MulDiv(pageTop_, m, d);
+    pageMargin_ = MulDiv(pageMargin_, m, d);
+    tabFont_.SetHeight(MulDiv(tabFont_.Height(), m, d));
+    TWinControl::ScaleBy(m, d);
+    LayoutPages();
 }
 
 void TTabbedNotebook::UpdateTabs() {

@@ -33,7 +33,7 @@ start_private_xvfb() {
   local n
   for n in $(seq 91 120); do
     if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
       [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -75,4 +75,19 @@ ensure_prefix() {
   sleep 1
   wineserver -p </dev/null >/dev/null 2>&1
   touch "$WINEPREFIX/.dawnbell-ready"
+}
+
+# A second prefix at $1 made once from the current one, so that a run can
+# change its settings (fonts, resolution) without touching the shared one:
+# the files are hard links (cheap; Wine replaces rather than rewrites them),
+# the registry is copied (the server writes it back). Expects the current
+# prefix's server stopped or its registry written out.
+copy_prefix() {
+  local dst=$1
+  [ -f "$dst/.dawnbell-ready" ] && return 0
+  rm -rf "$dst"
+  mkdir -p "$dst"
+  cp -al "$WINEPREFIX/drive_c" "$dst/"
+  cp -a "$WINEPREFIX/dosdevices" "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$dst/" 2>/dev/null
+  touch "$dst/.dawnbell-ready"
 }

@@ -10,9 +10,9 @@
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Image.h"
-#include "toolkit/Label.h"
 #include "widgets/MessageForm.h"
 #include "widgets/MessageLayout.h"
+#include "widgets/MessageText.h"
 
 using namespace widgets;
 
@@ -86,12 +86,10 @@ TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, Messag
         image->SetName("Image");
         image->SetParent(form.get());
     }
-    auto* label = new TLabel(form.get());
+    // The caller's text is shown as it stands: an "&" in a path is no access key.
+    auto* label = new TMessageText(form.get());
     label->SetName("Message");
     label->SetParent(form.get());
-    label->SetWordWrap(true);
-    // The caller's text is shown as it stands: an "&" in a path is no access key.
-    label->SetShowAccelChar(false);
     label->SetCaption(text);
 
     MessageLayout layout;
@@ -99,7 +97,7 @@ TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, Messag
         MeasureDC dc(form->Font().Handle());
         SIZE sample{};
         GetTextExtentPoint32A(dc.Get(), kAverageCharSample, static_cast<int>(std::strlen(kAverageCharSample)), &sample);
-        const UINT flags = label->DrawTextFlags() | DT_CALCRECT;
+        const UINT flags = TMessageText::DrawTextFlags() | DT_CALCRECT;
         MessageLayoutInput in;
         in.text = text;
         in.kind = kind;
@@ -122,6 +120,9 @@ TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, Messag
     form->SetBounds(layout.window.left, layout.window.top, layout.window.width, layout.window.height);
     if (image) {
         image->SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(layout.iconId)));
+        // The system's icons grow with the screen's resolution: drawn into
+        // the place the layout keeps for them, they show whole.
+        image->SetStretch(true);
         image->SetBounds(layout.icon.left, layout.icon.top, layout.icon.width, layout.icon.height);
     }
     label->SetBounds(layout.label.left, layout.label.top, layout.label.width, layout.label.height);

@@ -17,6 +17,9 @@
 //   DawnbellDriver pos <title> <n>            print the position of the n-th child, a track bar
 //   DawnbellDriver thumb <title> <n>          print the screen rectangle "x y w h" of that track bar's thumb
 //   DawnbellDriver tab <title> <n> <i>        print the screen rectangle "x y w h" of tab i of the n-th child
+//   DawnbellDriver windows <title>            print "x y w h" of every visible window with this title, topmost first
+//   DawnbellDriver check <title>              print every fault of the window's layout (a child outside its parent,
+//                                             an edit's text cut, a page over the tabs, a menu title cut); exit 1 if any
 #include <windows.h>
 #include <commctrl.h>
 
@@ -50,6 +53,21 @@ HWND FindTopLevel(const char* title) {
     Found f{title, nullptr};
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&f));
     return f.hwnd;
+}
+
+// Every visible top-level window with the title, in their order on the
+// screen (the one in front first).
+struct AllFound {
+    const char* title;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectTitled(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<AllFound*>(l);
+    char buf[512];
+    GetWindowTextA(h, buf, sizeof buf);
+    if (IsWindowVisible(h) && std::strcmp(buf, f->title) == 0) f->windows.push_back(h);
+    return TRUE;
 }
 
 BOOL CALLBACK CollectChild(HWND h, LPARAM l) {
@@ -97,6 +115,94 @@ bool RemoteRect(HWND control, UINT message, WPARAM wParam, RECT& out) {
     return ok;
 }
 
+std::string ClassOf(HWND h) {
+    char cls[128] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    return cls;
+}
+
+// The faults of a window's layout as a user would see them, one line each.
+std::vector<std::string> LayoutFaults(HWND top) {
+    std::vector<std::string> faults;
+    char line[512];
+    for (HWND c : Children(top)) {
+        HWND parent = GetParent(c);
+        RECT r, client;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        GetClientRect(parent, &client);
+        const std::string cls = ClassOf(c), text = TextOf(c);
+        if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom) {
+            std::snprintf(line, sizeof line, "%s '%s' at %ld,%ld-%ld,%ld lies outside its parent %s (%ld x %ld)",
+                          cls.c_str(), text.c_str(), r.left, r.top, r.right, r.bottom, ClassOf(parent).c_str(),
+                          client.right, client.bottom);
+            faults.push_back(line);
+        }
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        if (lstrcmpiA(cls.c_str(), "Edit") == 0 && !(style & ES_MULTILINE) && !text.empty() &&
+            IsWindowVisible(c)) {
+            // The text starts at its first character, and the character
+            // nearest the box's right edge is past its last one.
+            RECT box;
+            GetClientRect(c, &box);
+            LRESULT first = SendMessageA(c, EM_GETFIRSTVISIBLELINE, 0, 0);
+            LRESULT atEdge = SendMessageA(c, EM_CHARFROMPOS, 0, MAKELPARAM(box.right - 1, box.bottom / 2));
+            long last = static_cast<long>(LOWORD(atEdge));
+            if (first != 0 || last < static_cast<long>(text.size())) {
+                std::snprintf(line, sizeof line, "the text '%s' of an edit box %ld wide is cut (%ld of %zu characters show)",
+                              text.c_str(), box.right, last - static_cast<long>(first), text.size());
+                faults.push_back(line);
+            }
+        }
+        if (cls == "SysTabControl32") {
+            // No page covers the tabs.
+            LONG tabsBottom = 0;
+            LRESULT count = SendMessageA(c, TCM_GETITEMCOUNT, 0, 0);
+            for (LRESULT i = 0; i < count; ++i) {
+                RECT t{};
+                if (RemoteRect(c, TCM_GETITEMRECT, static_cast<WPARAM>(i), t) && t.bottom > tabsBottom)
+                    tabsBottom = t.bottom;
+            }
+            for (HWND page = GetWindow(parent, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
+                if (page == c || !IsWindowVisible(page)) continue;
+                RECT p;
+                GetWindowRect(page, &p);
+                MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&p), 2);
+                if (p.top < tabsBottom) {
+                    std::snprintf(line, sizeof line, "a page starts at %ld, over the tabs that end at %ld", p.top,
+                                  tabsBottom);
+                    faults.push_back(line);
+                }
+            }
+        }
+    }
+    // Every menu bar title as wide as its text in the menu font.
+    if (HMENU menu = GetMenu(top)) {
+        NONCLIENTMETRICSA metrics{};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            char title[128] = {};
+            GetMenuStringA(menu, static_cast<UINT>(i), title, sizeof title, MF_BYPOSITION);
+            RECT item{}, text{0, 0, 0, 0};
+            GetMenuItemRect(top, menu, static_cast<UINT>(i), &item);
+            DrawTextA(dc, title, -1, &text, DT_SINGLELINE | DT_CALCRECT);
+            if (text.right > item.right - item.left) {
+                std::snprintf(line, sizeof line, "the menu title '%s' is %ld wide in a place %ld wide", title,
+                              text.right, item.right - item.left);
+                faults.push_back(line);
+            }
+        }
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        DeleteObject(font);
+    }
+    return faults;
+}
+
 int Fail(const char* what, const char* title) {
     std::fprintf(stderr, "DawnbellDriver: %s: %s\n", what, title);
     return 1;
@@ -120,6 +226,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "wait") return WaitFor(title, ms) ? 0 : Fail("no window", title);
+    if (cmd == "windows") {
+        AllFound all{title, {}};
+        EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&all));
+        for (HWND w : all.windows) {
+            RECT r;
+            GetWindowRect(w, &r);
+            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        }
+        return 0;
+    }
     if (cmd == "gone") {
         for (int waited = 0; FindTopLevel(title); waited += 50) {
             if (waited >= ms) return Fail("window still there", title);
@@ -138,6 +254,11 @@ int main(int argc, char** argv) {
     if (cmd == "close") {
         PostMessageA(h, WM_CLOSE, 0, 0);
         return 0;
+    }
+    if (cmd == "check") {
+        std::vector<std::string> faults = LayoutFaults(h);
+        for (const std::string& f : faults) std::printf("%s\n", f.c_str());
+        return faults.empty() ? 0 : 1;
     }
     if (cmd == "children") {
         int i = 0;

@@ -180,10 +180,16 @@ TEST(MessageForm, ChildrenStandWhereTheLayoutPutsThem) {
     auto* image = f->Find<TImage>("Image");
     EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCEA(32514)), image->Icon());
     EXPECT_EQ((RECT{hm, vm, hm + 32, vm + 32}), image->BoundsRect());
-    auto* label = f->Find<TLabel>("Message");
+    auto* label = f->Find<TControl>("Message");
     EXPECT_EQ((RECT{hm + 32 + MulDiv(10, w, 4), vm, hm + 32 + MulDiv(10, w, 4) + text.cx, vm + text.cy}),
               label->BoundsRect());
-    EXPECT_TRUE(label->WordWrap());
+    // The text is a window of its own that other programs can read.
+    HWND textWindow = static_cast<TWinControl*>(label)->Handle();
+    char shown[32] = {};
+    GetWindowTextA(textWindow, shown, sizeof shown);
+    EXPECT_STREQ("Quit anyway?", shown);
+    GetClassNameA(textWindow, shown, sizeof shown);
+    EXPECT_STREQ("Static", shown);
 
     RECT client;
     GetClientRect(f->Handle(), &client);
@@ -223,7 +229,7 @@ TEST(MessageForm, CustomKindHasTheTitleNoIconAndWrapsAtHalfTheScreen) {
     GetWindowTextA(f->Handle(), caption, sizeof caption);
     EXPECT_EQ(Application->Title(), caption);
     EXPECT_EQ(nullptr, f->FindComponent("Image"));
-    auto* label = f->Find<TLabel>("Message");
+    auto* label = f->Find<TControl>("Message");
     EXPECT_EQ(MulDiv(8, Units(*f).cx, 4), label->Left());  // at the margin
     EXPECT_LE(label->Width(), half);
     EXPECT_GE(label->Height(), 2 * Units(*f).cy);  // several lines
@@ -231,7 +237,7 @@ TEST(MessageForm, CustomKindHasTheTitleNoIconAndWrapsAtHalfTheScreen) {
 
     // One word longer than half the screen widens the text instead.
     f = BuildMessageForm(std::string(static_cast<std::size_t>(half / 3), 'W'), MessageKind::Error, 0);
-    EXPECT_GT(f->Find<TLabel>("Message")->Width(), half);
+    EXPECT_GT(f->Find<TControl>("Message")->Width(), half);
     EXPECT_EQ(2, f->ComponentCount());  // the empty set: no buttons
     delete f;
 }

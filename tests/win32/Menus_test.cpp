@@ -421,12 +421,12 @@ TEST_F(MainMenuTest, ContentsOpensTheHelpTextBesideTheProgram) {
         const char* module;
         const char* command;
     } cases[] = {
-        {"C:\\ALARM\\DAWNBELL.EXE", "notepad.exe C:\\ALARM\\dbhelp.txt"},
-        // The name is matched exactly: another case or name finds no folder.
-        {"C:\\Alarm\\Dawnbell.exe", "notepad.exe dbhelp.txt"},
-        {"C:\\ALARM\\WAKEUP.EXE", "notepad.exe dbhelp.txt"},
-        // The first occurrence decides.
-        {"C:\\DAWNBELL.EXE\\DAWNBELL.EXE", "notepad.exe C:\\dbhelp.txt"},
+        {"C:\\ALARM\\DAWNBELL.EXE", "notepad.exe \"C:\\ALARM\\dbhelp.txt\""},
+        // Any case, any name: the folder is the program's own.
+        {"C:\\Alarm\\Dawnbell.exe", "notepad.exe \"C:\\Alarm\\dbhelp.txt\""},
+        {"C:\\ALARM\\WAKEUP.EXE", "notepad.exe \"C:\\ALARM\\dbhelp.txt\""},
+        {"C:\\DAWNBELL.EXE\\dawnbell.exe", "notepad.exe \"C:\\DAWNBELL.EXE\\dbhelp.txt\""},
+        {"C:\\Program Files\\Dawnbell 2\\Dawnbell.exe", "notepad.exe \"C:\\Program Files\\Dawnbell 2\\dbhelp.txt\""},
     };
     for (const Case& c : cases) {
         fake.launched.clear();
@@ -443,7 +443,7 @@ TEST_F(MainMenuTest, ContentsOpensTheHelpTextBesideTheProgram) {
     fake.moduleFileName = folder + "DAWNBELL.EXE";
     Choose("Contents1");
     ASSERT_EQ(1u, fake.launched.size());
-    EXPECT_EQ("notepad.exe " + folder + "dbhelp.txt", fake.launched[0].first);
+    EXPECT_EQ("notepad.exe \"" + folder + "dbhelp.txt\"", fake.launched[0].first);
 }
 
 TEST_F(MainMenuTest, NewStartsTheProgramWithTheWholeCommandLine) {

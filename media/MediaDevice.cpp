@@ -408,7 +408,11 @@ void TMediaDevice::HandOver() {
 }
 
 void TMediaDevice::HandleNotify(std::uintptr_t flag) {
-    if (autoEnable_ && Mode() == mdStopped) {
+    // The mode is read without recording its result: ErrorCode must still
+    // name the command that failed when OnNotify asks for ErrorMessage.
+    bool ok = false;
+    const std::uintptr_t mode = QueryStatus(mci::StatusMode, false, &ok);
+    if (autoEnable_ && ok && mode == mci::ModeStop) {
         if (canPlay_) autoEnabled_.Include(btPlay);
         if (canRecord_) autoEnabled_.Include(btRecord);
         autoEnabled_.Exclude(btPause);

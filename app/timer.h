@@ -126,6 +126,11 @@ private:
     // The program action and the test run: the whole command line.
     void LaunchProgram();
 
+    // The wave device on the file WavFileEdt names; a file that cannot be
+    // opened, or whose header no wave device can play, is reported once and
+    // leaves the device closed.
+    void OpenWaveFile();
+
     bool firing_ = false;
 
     // The built-in alarm sound: when the firing was to make a sound and

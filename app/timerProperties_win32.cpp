@@ -7,6 +7,7 @@
 
 #include "app/timer.h"
 #include "media/MPlayer.h"
+#include "media/WaveHeader.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "toolkit/BitBtn.h"
@@ -104,14 +105,24 @@ void TTimerFrm::FindWavBtnClick(TComponent*) {
 }
 
 void TTimerFrm::WavFileEdtChange(TComponent*) {
-    // The wave device is always open on the file the box names, or closed.
+    // The wave device is open on the file the box names, or closed.
+    OpenWaveFile();
+}
+
+void TTimerFrm::OpenWaveFile() {
     WavPlayer->Close();
-    WavPlayer->SetFileName(WavFileEdt->GetText());
+    const std::string path = WavFileEdt->GetText();
+    WavPlayer->SetFileName(path);
     try {
+        // A header the wave device cannot play never reaches its driver
+        // (some drivers crash on one); a file that cannot be read at all is
+        // left for the device to name.
+        bool readable = false;
+        const media::WaveCheck check = media::CheckWaveFile(path, readable);
+        if (readable && !check.Playable())
+            throw EMCIDeviceError("The wave file \"" + path + "\" cannot be played: " + check.problem);
         WavPlayer->Open();
     } catch (const EMCIDeviceError& e) {
-        // A path typed by hand is opened at every keystroke; each incomplete
-        // one is reported, and the next change tries again.
         ReportError(e);
     }
 }

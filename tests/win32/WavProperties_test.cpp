@@ -181,4 +181,53 @@ TEST_F(WavPropertiesTest, AWaveNoDeviceCanPlayIsReportedNeverOpenedAndTheBuiltin
     for (const std::string& path : files) DeleteFileA(path.c_str());
 }
 
+// A path typed key by key opens once typing pauses or the box is left;
+// every key goes into the box, and a path that cannot be opened is
+// reported once.
+TEST_F(WavPropertiesTest, ATypedPathOpensAfterThePauseAndAPasteAtOnce) {
+    form->UseWavChk->SetChecked(true);
+    HWND edit = form->WavFileEdt->Handle();
+    auto type = [&](const std::string& text) {
+        // The first key replaces the whole text, as typing over a selection.
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    };
+    const int opensBefore = opens;
+    fake.boxes.clear();
+    const std::string gone = wave + ".gone.wav";
+    type(gone);
+    EXPECT_EQ(gone, form->WavFileEdt->GetText());
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_EQ(opensBefore, opens);
+    ASSERT_TRUE(PumpUntil([&] { return !fake.boxes.empty(); }, 10000)) << "the typed path never opened";
+    EXPECT_EQ(opensBefore + 1, opens);
+    PumpUntil([] { return false; }, 2 * TTimerFrm::WavTypingPauseMs);
+    EXPECT_EQ(1u, fake.boxes.size());
+
+    // Leaving the box opens the typed path at once, and only then.
+    fake.boxes.clear();
+    type(wave);
+    EXPECT_EQ(0, form->WavPlayer->DeviceID());
+    SendMessageA(edit, WM_KILLFOCUS, 0, 0);
+    EXPECT_NE(0, form->WavPlayer->DeviceID());
+    EXPECT_EQ(opensBefore + 2, opens);
+    PumpUntil([] { return false; }, 2 * TTimerFrm::WavTypingPauseMs);
+    EXPECT_EQ(opensBefore + 2, opens);
+    EXPECT_TRUE(fake.boxes.empty());
+
+    // Pasted: at once.
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, gone.size() + 1);
+    std::memcpy(GlobalLock(mem), gone.c_str(), gone.size() + 1);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+    SendMessageA(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(gone, form->WavFileEdt->GetText());
+    EXPECT_EQ(opensBefore + 3, opens);
+    EXPECT_EQ(1u, fake.boxes.size());
+}
+
 }  // namespace

@@ -473,6 +473,13 @@ TEST_F(MediaDeviceTest, AFailureNotificationKeepsTheCodeOfTheFailedCommand) {
     EXPECT_EQ(nrFailure, player.NotifyResult());
     EXPECT_EQ("The disc is not ready.", player.ErrorMessage());
     EXPECT_FALSE(dev.Sent(mci::Status).empty());
+
+    // A play the device took and failed later names a failure of the
+    // device, never the success of the last command.
+    dev.failures.clear();
+    player.Play();
+    player.HandleNotify(mci::NotifyFailure);
+    EXPECT_EQ(mci::ErrHardware, player.ErrorCode());
 }
 
 TEST_F(MediaDeviceTest, AutoEnableRulesPerButton) {

@@ -210,7 +210,7 @@ TEST_F(AlarmWakeTest, ACdPlayRefusedIsReportedAndRingsTheBuiltinSound) {
 TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSound) {
     Devices devices(fake, {200, 200});
     Answerer answerer;
-    fake.mciErrors[1001] = "The CD drive stopped answering.";
+    fake.mciErrors[mci::ErrHardware] = "The CD drive stopped answering.";
     // The drive accepts the play, then reports a failure: posted now, so it
     // arrives in the question's own message loop, where the error box opens
     // over the question.
@@ -219,7 +219,6 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
     fake.mci = [&, device](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags, void* params) {
         platform::MciError result = device(id, message, flags, params);
         if (failAfterPlay && id == devices.cd.id && message == mci::Play && result == 0) {
-            devices.cd.statusFailures[mci::StatusMode] = 1001;  // the drive's error, read on the notice
             PostMessageA(reinterpret_cast<HWND>(static_cast<mci::PlayParms*>(params)->dwCallback), mci::MmMciNotify,
                          mci::NotifyFailure, devices.cd.id);
         }

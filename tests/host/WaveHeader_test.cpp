@@ -63,26 +63,18 @@ TEST(WaveHeader, PlainFilesPlayWhateverTheirRiffSizeSays) {
 }
 
 TEST(WaveHeader, CraftedOrDamagedHeadersAreRefusedWithAReason) {
-    auto problem = [](const Wave& w) { return Check(w.Bytes()).problem; };
-    Wave w;
-    w.channels = 0;
-    EXPECT_EQ("it has no sound channels", problem(w));
-    w = Wave();
-    w.rate = 1;
-    EXPECT_EQ("its sample rate of 1 Hz is not one a sound device plays", problem(w));
-    w = Wave();
-    w.bits = 12;
-    EXPECT_NE("", problem(w));
-    w = Wave();
-    w.dataSize = 100000;
-    EXPECT_EQ("its sound data reaches beyond the end of the file", problem(w));
-    w = Wave();
-    w.data.clear();
-    EXPECT_EQ("it holds no sound", problem(w));
+    auto problem = [](void (*change)(Wave&)) {
+        Wave w;
+        change(w);
+        return Check(w.Bytes()).problem;
+    };
+    EXPECT_EQ("it has no sound channels", problem([](Wave& w) { w.channels = 0; }));
+    EXPECT_EQ("its sample rate of 1 Hz is not one a sound device plays", problem([](Wave& w) { w.rate = 1; }));
+    EXPECT_NE("", problem([](Wave& w) { w.bits = 12; }));
+    EXPECT_EQ("its sound data reaches beyond the end of the file", problem([](Wave& w) { w.dataSize = 100000; }));
+    EXPECT_EQ("it holds no sound", problem([](Wave& w) { w.data.clear(); }));
     // A chunk claiming 4 GB before the data: the walk ends at the file's end.
-    w = Wave();
-    w.before = "junk" + Le(0xFFFFFFFF, 4);
-    EXPECT_EQ("it holds no sound data", problem(w));
+    EXPECT_EQ("it holds no sound data", problem([](Wave& w) { w.before = "junk" + Le(0xFFFFFFFF, 4); }));
 
     EXPECT_EQ("it is not a wave file", Check(std::string("RIFF\0\0\0\0AVI LIST", 16)).problem);
     EXPECT_EQ("it is not a wave file", Check("RIFF").problem);

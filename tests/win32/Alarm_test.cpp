@@ -650,7 +650,7 @@ TEST_F(AlarmTest, RunStartsTheWholeCommandLineOnlyWithUseExe) {
     EXPECT_EQ("C:\\GAMES\\WAKE.EXE", form->ExeEdt->GetText());
 }
 
-TEST_F(AlarmTest, AWavePathTypedKeyByKeyOpensOnceWhenTheBoxIsLeft) {
+TEST_F(AlarmTest, AWavePathTypedKeyByKeyOpensOnceWhenTheBoxIsLeftAndAPasteAtOnce) {
     Devices devices(fake);
     const std::string path = "C:\\A.WAV";
     form->UseWavChk->SetChecked(true);
@@ -672,6 +672,18 @@ TEST_F(AlarmTest, AWavePathTypedKeyByKeyOpensOnceWhenTheBoxIsLeft) {
     SendMessageA(form->WavFileEdt->Handle(), WM_CHAR, VK_BACK, 0);
     EXPECT_EQ(0u, form->WavPlayer->DeviceID());
     EXPECT_EQ(1u, devices.wave.Sent(mci::Open).size());
+
+    // A paste opens at once.
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 2);
+    std::memcpy(GlobalLock(mem), "V", 2);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+    SendMessageA(form->WavFileEdt->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(path, form->WavFileEdt->GetText());
+    EXPECT_EQ(2u, devices.wave.Sent(mci::Open).size());
 }
 
 TEST_F(AlarmTest, TheStartingTrackFollowsTheBarMovedByKeysAndMouse) {

@@ -25,10 +25,26 @@ public:
     TBitBtn* SnoozeBtn = nullptr;
     TBitBtn* AwakeBtn = nullptr;
 
+    // How long after the question appears its keys do not answer it: a key
+    // typed then was meant for the window the question covered (Enter for
+    // a "Warning" box must not snooze). The buttons still take clicks.
+    static constexpr unsigned long KeyGuardMs = 1000;
+
+    ~TSnoozeFrm() override;
+
 protected:
     void RegisterHandlers(HandlerTable& handlers) override;
     void ComponentsLoaded() override;
     void VisibleChanged() override;
+
+private:
+    void StartKeyGuard();
+    void StopKeyGuard();
+    // True for a key message of this window that must not reach it.
+    bool KeyGuarded(const MSG& msg);
+
+    unsigned long shownAt_ = 0;  // the system's tick count when it appeared
+    int keyFilter_ = 0;          // the application filter while shown
 };
 
 extern TSnoozeFrm* SnoozeFrm;

@@ -1,6 +1,7 @@
 #include "app/Snooze.h"
 
 #include "app/Cascade.h"
+#include "toolkit/Application.h"
 #include "toolkit/BitBtn.h"
 
 TSnoozeFrm* SnoozeFrm = nullptr;
@@ -16,6 +17,8 @@ void TSnoozeFrm::ComponentsLoaded() {
     AwakeBtn = Find<TBitBtn>("AwakeBtn");
 }
 
+TSnoozeFrm::~TSnoozeFrm() { StopKeyGuard(); }
+
 void TSnoozeFrm::VisibleChanged() {
     // Every question starts on the snooze button, so that Enter answers
     // snooze even when the last answer was given with the other button.
@@ -26,11 +29,40 @@ void TSnoozeFrm::VisibleChanged() {
         HWND h = Handle();
         SetWindowPos(h, nullptr, Left(), Top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         CascadeFromOtherInstances(h);
+        StartKeyGuard();
+    } else {
+        StopKeyGuard();
     }
     TForm::VisibleChanged();
     // The newest question comes above every other window that stays on
     // top, another Dawnbell's question included.
     if (Visible()) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TSnoozeFrm::StartKeyGuard() {
+    shownAt_ = GetTickCount();
+    // Keys typed before the question showed were meant for another window.
+    MSG queued;
+    while (PeekMessageA(&queued, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    if (keyFilter_ == 0 && Application)
+        keyFilter_ = Application->AddMessageFilter([this](MSG& msg) { return KeyGuarded(msg); });
+}
+
+void TSnoozeFrm::StopKeyGuard() {
+    if (keyFilter_ != 0 && Application) Application->RemoveMessageFilter(keyFilter_);
+    keyFilter_ = 0;
+}
+
+bool TSnoozeFrm::KeyGuarded(const MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (!HandleAllocated() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+    // A key still held from before repeats without a fresh press: only a
+    // press made for the question answers it.
+    const bool repeat = (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && (msg.lParam & (1L << 30));
+    // Times are the system's tick counts, which wrap: compare by difference.
+    const long sinceShown = static_cast<long>(msg.time - shownAt_);
+    return repeat || sinceShown < static_cast<long>(KeyGuardMs);
 }
 
 void TSnoozeFrm::AwakeBtnClick(TComponent*) {

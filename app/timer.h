@@ -92,6 +92,11 @@ public:
     void FindExeBtnClick(TComponent* sender);
     void ExeEdtChange(TComponent* sender);
     void RunBtnClick(TComponent* sender);
+    // The focus left WavFileEdt: a path typed there opens now.
+    void WavFileEdtExit(TComponent* sender);
+
+    // How long typing in WavFileEdt pauses before the typed path opens.
+    static constexpr unsigned WavTypingPauseMs = 1000;
 
     // Menu commands (timerMenu_win32.cpp).
     void Exit2Click(TComponent* sender);
@@ -129,6 +134,15 @@ private:
     // Carries out what the alarm asks for once: the built-in sound (looped
     // from the program's own resources) and the wake-up timer.
     void Apply(const alarmcore::Effects& effects);
+
+    // The wave device on the file WavFileEdt names; a file that cannot be
+    // opened, or whose header no wave device can play, is reported once and
+    // leaves the device closed. A path typed key by key waits for a pause.
+    void OpenWaveFile();
+    void WavTypingPaused(TComponent* sender);
+    TTimer* wavPause_ = nullptr;  // owned by the form
+    bool wavPending_ = false;     // a typed path not yet opened
+
     // At a firing: the built-in sound rings when a sound was chosen and none
     // started (the reports of actions that cannot start wait for an answer
     // just as the question does).

@@ -200,6 +200,8 @@ void TTimerFrm::Fire() {
 
 bool TTimerFrm::PlayWave() {
     if (!UseWavChk->Checked()) return false;
+    // A path typed moments before the firing has not been opened yet.
+    if (wavPending_) OpenWaveFile();
     try {
         // Rewind leaves the one-shot Wait alone, so it is set after it: a
         // missing device then leaves no Wait behind for a later command.

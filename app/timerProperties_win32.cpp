@@ -7,6 +7,8 @@
 
 #include "app/timer.h"
 #include "media/MPlayer.h"
+#include "media/Timer.h"
+#include "media/WaveHeader.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "toolkit/BitBtn.h"
@@ -111,14 +113,52 @@ void TTimerFrm::FindWavBtnClick(TComponent*) {
 }
 
 void TTimerFrm::WavFileEdtChange(TComponent*) {
-    // The wave device is always open on the file the box names, or closed.
+    // The wave device is open on the file the box names, or closed. A path
+    // typed by hand opens when typing pauses or the box is left: opening at
+    // every key would report each incomplete path, and the report's box
+    // would swallow the keys that follow. Browse and paste open at once.
     WavPlayer->Close();
-    WavPlayer->SetFileName(WavFileEdt->GetText());
+    if (!WavFileEdt->Typing()) {
+        OpenWaveFile();
+        return;
+    }
+    wavPending_ = true;
+    if (!wavPause_) {
+        wavPause_ = new TTimer(this);
+        wavPause_->SetInterval(WavTypingPauseMs);
+        wavPause_->SetOnTimer([this](TComponent* s) { WavTypingPaused(s); });
+        WavFileEdt->OnExit = [this](TComponent* s) { WavFileEdtExit(s); };
+    }
+    // Every key starts the pause afresh.
+    wavPause_->SetEnabled(false);
+    wavPause_->SetEnabled(true);
+}
+
+void TTimerFrm::WavTypingPaused(TComponent*) {
+    if (wavPending_) OpenWaveFile();
+}
+
+void TTimerFrm::WavFileEdtExit(TComponent*) {
+    if (wavPending_) OpenWaveFile();
+}
+
+void TTimerFrm::OpenWaveFile() {
+    // Settled first: the report's box takes the focus away from the edit.
+    wavPending_ = false;
+    if (wavPause_) wavPause_->SetEnabled(false);
+    WavPlayer->Close();
+    const std::string path = WavFileEdt->GetText();
+    WavPlayer->SetFileName(path);
     try {
+        // A header the wave device cannot play never reaches its driver
+        // (some drivers crash on one); a file that cannot be read at all is
+        // left for the device to name.
+        bool readable = false;
+        const media::WaveCheck check = media::CheckWaveFile(path, readable);
+        if (readable && !check.Playable())
+            throw EMCIDeviceError("The wave file \"" + path + "\" cannot be played: " + check.problem);
         WavPlayer->Open();
     } catch (const EMCIDeviceError& e) {
-        // A path typed by hand is opened at every keystroke; each incomplete
-        // one is reported, and the next change tries again.
         ReportError(e);
     }
 }

@@ -96,6 +96,9 @@ inline constexpr std::uint32_t NotifySuperseded = 2;
 inline constexpr std::uint32_t NotifyAborted = 4;
 inline constexpr std::uint32_t NotifyFailure = 8;
 
+// The error that names a failure of the device itself.
+inline constexpr std::uint32_t ErrHardware = 262;
+
 // The parts of a position in the track-minute-second-frame format.
 constexpr std::uint32_t TmsfTrack(std::uint32_t tmsf) { return tmsf & 0xFF; }
 constexpr std::uint32_t TmsfMinute(std::uint32_t tmsf) { return (tmsf >> 8) & 0xFF; }

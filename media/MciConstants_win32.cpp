@@ -74,6 +74,7 @@ static_assert(mci::NotifySuccessful == MCI_NOTIFY_SUCCESSFUL);
 static_assert(mci::NotifySuperseded == MCI_NOTIFY_SUPERSEDED);
 static_assert(mci::NotifyAborted == MCI_NOTIFY_ABORTED);
 static_assert(mci::NotifyFailure == MCI_NOTIFY_FAILURE);
+static_assert(mci::ErrHardware == MCIERR_HARDWARE);
 
 // Same size, and every field at the same offset with the same size.
 #define DAWNBELL_SAME_FIELD(Ours, Theirs, field)                             \

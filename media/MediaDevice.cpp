@@ -408,7 +408,11 @@ void TMediaDevice::HandOver() {
 }
 
 void TMediaDevice::HandleNotify(std::uintptr_t flag) {
-    if (autoEnable_ && Mode() == mdStopped) {
+    // The mode is read without recording its result: ErrorCode must still
+    // name the command that failed when OnNotify asks for ErrorMessage.
+    bool ok = false;
+    const std::uintptr_t mode = QueryStatus(mci::StatusMode, false, &ok);
+    if (autoEnable_ && ok && mode == mci::ModeStop) {
         if (canPlay_) autoEnabled_.Include(btPlay);
         if (canRecord_) autoEnabled_.Include(btRecord);
         autoEnabled_.Exclude(btPause);
@@ -419,7 +423,12 @@ void TMediaDevice::HandleNotify(std::uintptr_t flag) {
         case mci::NotifySuccessful: notifyResult_ = nrSuccessful; break;
         case mci::NotifySuperseded: notifyResult_ = nrSuperseded; break;
         case mci::NotifyAborted: notifyResult_ = nrAborted; break;
-        case mci::NotifyFailure: notifyResult_ = nrFailure; break;
+        case mci::NotifyFailure:
+            notifyResult_ = nrFailure;
+            // A command the device took and then failed left no code of its
+            // own: the failure is the device's, not a success.
+            if (errorCode_ == 0) errorCode_ = mci::ErrHardware;
+            break;
         default: break;  // unknown values leave the last result
     }
     if (target_) target_->Notified();

@@ -40,6 +40,11 @@ public:
     void SelectAll();
 
     TNotifyEvent OnChange;
+    // The focus left the box.
+    TNotifyEvent OnExit;
+    // True while the box handles a key the user typed (not a paste): a
+    // change reported meanwhile is one keystroke of several.
+    bool Typing() const { return typing_; }
 
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -70,6 +75,7 @@ private:
     int shownHeight_ = 0;
     bool syncing_ = false;      // storing the window's text: nothing to push
     bool settingText_ = false;  // pushing ours: the window's echoes are ours
+    bool typing_ = false;
 };
 
 class TEdit : public TCustomEdit {

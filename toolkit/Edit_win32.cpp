@@ -120,6 +120,20 @@ LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         FitFont();
         return r;
     }
+    if (msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_PASTE) {
+        // A paste (Ctrl+V and Shift+Ins come as keys too) is not typing.
+        const bool was = typing_;
+        typing_ = msg != WM_PASTE;
+        LRESULT r = 0;
+        try {
+            r = TWinControl::WndProc(msg, wParam, lParam);
+        } catch (...) {
+            typing_ = was;
+            throw;
+        }
+        typing_ = was;
+        return r;
+    }
     return TWinControl::WndProc(msg, wParam, lParam);
 }
 
@@ -127,6 +141,7 @@ bool TCustomEdit::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
     switch (msg) {
         case WM_COMMAND:
             if (HIWORD(wParam) == EN_CHANGE && !settingText_) SyncFromWindow();
+            if (HIWORD(wParam) == EN_KILLFOCUS && OnExit) OnExit(this);
             result = 0;
             return true;
         case WM_CTLCOLOREDIT:

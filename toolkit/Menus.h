@@ -3,7 +3,8 @@
 // nest in a window description: items directly in the main menu sit on the
 // bar, items in an item drop down from it. A caption of "-" is a separator.
 // An item's shortcut acts wherever the focus is in its form, also in an edit
-// box, before the focused control sees the key.
+// box, before the focused control sees the key; only the editing keys
+// (Ctrl+C and its kin) stay with an editable text box that has the focus.
 #pragma once
 
 #include <windows.h>

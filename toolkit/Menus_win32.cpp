@@ -55,6 +55,13 @@ bool Usable(const TMenuItem* item) {
     return true;
 }
 
+// A text box that takes typing: an edit control, enabled and not read-only.
+bool IsEditableTextBox(HWND window) {
+    char name[16] = "";
+    if (!window || !GetClassNameA(window, name, sizeof name) || lstrcmpiA(name, "Edit") != 0) return false;
+    return IsWindowEnabled(window) && (GetWindowLongA(window, GWL_STYLE) & ES_READONLY) == 0;
+}
+
 // The first item with this shortcut that can be chosen; a disabled item
 // hides the items below it.
 TMenuItem* FindShortCut(TMenuItem* item, TShortCut shortCut) {
@@ -252,6 +259,8 @@ bool TMainMenu::FilterKey(const MSG& msg) {
     if (msg.hwnd != window && !IsChild(window, msg.hwnd)) return false;
     TShortCut shortCut = MakeShortCut(static_cast<unsigned>(msg.wParam), GetKeyState(VK_SHIFT) < 0,
                                       GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0);
+    // Ctrl+C in a text box copies, as everywhere else in the system.
+    if (IsEditingShortCut(shortCut) && IsEditableTextBox(msg.hwnd)) return false;
     return DispatchShortCut(shortCut);
 }
 

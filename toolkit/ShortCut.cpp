@@ -45,3 +45,19 @@ std::string ShortCutToText(TShortCut shortCut) {
     if (shortCut & scShift) text += "Shift+";
     return text + key;
 }
+
+bool IsEditingShortCut(TShortCut shortCut) {
+    switch (shortCut) {
+        case scCtrl | 'C':
+        case scCtrl | 'X':
+        case scCtrl | 'V':
+        case scCtrl | 'Z':
+        case scCtrl | 'A':
+        case scCtrl | vk::Insert:
+        case scShift | vk::Insert:
+        case scShift | vk::Delete:
+            return true;
+        default:
+            return false;
+    }
+}

@@ -29,3 +29,8 @@ TShortCut MakeShortCut(unsigned key, bool shift, bool ctrl, bool alt);
 // "Ctrl+S", "Ctrl+Shift+F5", "Del": modifiers in the order Ctrl, Alt, Shift,
 // then the key. Empty for scNone and for keys without a name.
 std::string ShortCutToText(TShortCut shortCut);
+
+// The keys an editable text box keeps for its own editing (copy, cut, paste,
+// undo, select all, also in their older Ins/Del forms): a menu shortcut on
+// one of them must not act while such a box has the focus.
+bool IsEditingShortCut(TShortCut shortCut);

@@ -461,6 +461,27 @@ TEST_F(MediaDeviceTest, NotificationsSetTheResultAndGivePlayBack) {
     EXPECT_TRUE(player.AutoEnabledButtons().Has(btStop));
 }
 
+TEST_F(MediaDeviceTest, AFailureNotificationKeepsTheCodeOfTheFailedCommand) {
+    // The device refuses Play and then reports the failure; the mode read
+    // on the notification succeeds and must not replace the refusal's code.
+    OpenWave();
+    fake.mciErrors[275] = "The disc is not ready.";
+    dev.failures[mci::Play] = 275;
+    player.Play();
+    dev.log.clear();
+    player.HandleNotify(mci::NotifyFailure);
+    EXPECT_EQ(nrFailure, player.NotifyResult());
+    EXPECT_EQ("The disc is not ready.", player.ErrorMessage());
+    EXPECT_FALSE(dev.Sent(mci::Status).empty());
+
+    // A play the device took and failed later names a failure of the
+    // device, never the success of the last command.
+    dev.failures.clear();
+    player.Play();
+    player.HandleNotify(mci::NotifyFailure);
+    EXPECT_EQ(mci::ErrHardware, player.ErrorCode());
+}
+
 TEST_F(MediaDeviceTest, AutoEnableRulesPerButton) {
     OpenWave(true);
     player.ApplyAutoEnableRule(btRecord);

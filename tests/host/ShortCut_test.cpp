@@ -55,4 +55,15 @@ TEST(ShortCut, NoneAndUnnamedKeysHaveNoText) {
     EXPECT_EQ("", ShortCutToText(scCtrl | 0x7C));   // one past F12
 }
 
+TEST(ShortCut, OnlyTheEditBoxesOwnKeysCountAsEditing) {
+    EXPECT_TRUE(IsEditingShortCut(16451));  // Ctrl+C
+    EXPECT_TRUE(IsEditingShortCut(MakeShortCut('V', false, true, false)));
+    EXPECT_TRUE(IsEditingShortCut(MakeShortCut(vk::Insert, true, false, false)));
+    // The menu's other shortcuts, and C with other modifiers, are not.
+    for (TShortCut s : {16467, 16462, 16465}) EXPECT_FALSE(IsEditingShortCut(s)) << s;
+    EXPECT_FALSE(IsEditingShortCut(MakeShortCut('C', true, true, false)));
+    EXPECT_FALSE(IsEditingShortCut(MakeShortCut('C', false, true, true)));
+    EXPECT_FALSE(IsEditingShortCut('C'));
+}
+
 }  // namespace

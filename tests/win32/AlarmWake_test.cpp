@@ -62,16 +62,15 @@ protected:
     }
 
     // The device accepts a play and then, while `failing` holds, reports a
-    // failure (its error, read on the notice, is `error`): posted at once,
+    // failure (named as a failure of the device's hardware): posted at once,
     // so it arrives in the question's own message loop, where the error box
     // opens over the question.
-    void FailAfterPlay(fakes::FakeMciDevice& device, platform::MciError error, const bool& failing) {
+    void FailAfterPlay(fakes::FakeMciDevice& device, const bool& failing) {
         auto send = fake.mci;
-        fake.mci = [&device, error, &failing, send](platform::MciDevice id, std::uint32_t message,
-                                                    std::uintptr_t flags, void* params) {
+        fake.mci = [&device, &failing, send](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags,
+                                             void* params) {
             platform::MciError result = send(id, message, flags, params);
             if (failing && id == device.id && message == mci::Play && result == 0) {
-                device.statusFailures[mci::StatusMode] = error;
                 PostMessageA(reinterpret_cast<HWND>(static_cast<mci::PlayParms*>(params)->dwCallback),
                              mci::MmMciNotify, mci::NotifyFailure, device.id);
             }
@@ -240,9 +239,9 @@ TEST_F(AlarmWakeTest, ACdPlayRefusedIsReportedAndRingsTheBuiltinSound) {
 TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSound) {
     Devices devices(fake, {200, 200});
     Answerer answerer;
-    fake.mciErrors[1001] = "The CD drive stopped answering.";
+    fake.mciErrors[mci::ErrHardware] = "The CD drive stopped answering.";
     bool failAfterPlay = true;
-    FailAfterPlay(devices.cd, 1001, failAfterPlay);
+    FailAfterPlay(devices.cd, failAfterPlay);
     OverQuestion over;
     ListenOverQuestion(answerer, over);
     form->UseCDChk->SetChecked(true);
@@ -282,9 +281,9 @@ TEST_F(AlarmWakeTest, ADiscThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSou
 TEST_F(AlarmWakeTest, AWaveThatFailsWhileTheQuestionIsUpHandsOverToTheBuiltinSound) {
     Devices devices(fake);
     Answerer answerer;
-    fake.mciErrors[1004] = "The wave device stopped answering.";
+    fake.mciErrors[mci::ErrHardware] = "The wave device stopped answering.";
     const bool failing = true;
-    FailAfterPlay(devices.wave, 1004, failing);
+    FailAfterPlay(devices.wave, failing);
     OverQuestion over;
     ListenOverQuestion(answerer, over);
     form->UseWavChk->SetChecked(true);

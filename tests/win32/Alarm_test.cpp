@@ -566,13 +566,15 @@ TEST_F(AlarmTest, ACdCommandThatFailsShowsTheDevicesOwnText) {
     Arm("12/7/26 07:00");
     Tick();
     ASSERT_EQ(1, answerer.questions);
-    // The play reports its failure later; the drive's error is the code
-    // that the player records last (its mode query on the notification).
-    devices.cd.statusFailures[mci::StatusMode] = 1001;
-    auto play = devices.cd.Sent(mci::Play);
-    ASSERT_EQ(1u, play.size());
-    HWND callback = reinterpret_cast<HWND>(play[0].callback);
+    // A later play is refused and its failure notified as well: the box
+    // names the refusal, read after the mode query on the notification.
+    devices.cd.failures[mci::Play] = 1001;
+    form->CDPlayer->Play();
+    devices.cd.failures.clear();
+    HWND callback = form->CDPlayer->Handle();
+    devices.cd.log.clear();
     SendMessageA(callback, mci::MmMciNotify, mci::NotifyFailure, devices.cd.id);
+    EXPECT_FALSE(devices.cd.Sent(mci::Status).empty());
     ASSERT_EQ(1u, answerer.dialogs.size());
     EXPECT_EQ("Error", answerer.dialogs[0].caption);
     EXPECT_EQ("The CD drive stopped answering.", answerer.dialogs[0].message);
@@ -676,35 +678,40 @@ TEST_F(AlarmTest, RunStartsTheWholeCommandLineOnlyWithUseExe) {
     EXPECT_EQ("C:\\GAMES\\WAKE.EXE", form->ExeEdt->GetText());
 }
 
-TEST_F(AlarmTest, AWavePathTypedKeyByKeyReopensTheDeviceAtEveryKey) {
+TEST_F(AlarmTest, AWavePathTypedKeyByKeyOpensOnceWhenTheBoxIsLeftAndAPasteAtOnce) {
     Devices devices(fake);
     const std::string path = "C:\\A.WAV";
-    // Only the whole name is a file the device can open.
-    auto device = fake.mci;
-    fake.mci = [&](platform::MciDevice id, std::uint32_t message, std::uintptr_t flags, void* params) {
-        if (message == mci::Open && (flags & mci::OpenElement) &&
-            path != static_cast<mci::OpenParms*>(params)->lpstrElementName)
-            return platform::MciError{275};
-        return device(id, message, flags, params);
-    };
     form->UseWavChk->SetChecked(true);
     form->Show();
     SetFocus(form->WavFileEdt->Handle());
     for (char c : path) SendMessageA(form->WavFileEdt->Handle(), WM_CHAR, static_cast<unsigned char>(c), 0);
 
+    // Every key in the box, nothing opened or reported yet.
     EXPECT_EQ(path, form->WavFileEdt->GetText());
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(devices.wave.Sent(mci::Open).empty());
+    SendMessageA(form->WavFileEdt->Handle(), WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(path, form->WavPlayer->FileName());
     EXPECT_NE(0u, form->WavPlayer->DeviceID());
-    // Every key but the last named no file: each one reported once.
-    EXPECT_EQ(path.size() - 1, fake.boxes.size());
-    EXPECT_EQ(1u, devices.wave.Sent(mci::Open).size());  // the refused ones never reached the device
-    EXPECT_EQ("Alarm uses  .Wav", form->PropertiesEdt->GetText());
+    EXPECT_EQ(1u, devices.wave.Sent(mci::Open).size());
+    EXPECT_TRUE(fake.boxes.empty());
 
-    // Backspace: the shorter name is refused and the device closed.
+    // Backspace: the device closes at once; the shorter name waits.
     SendMessageA(form->WavFileEdt->Handle(), WM_CHAR, VK_BACK, 0);
     EXPECT_EQ(0u, form->WavPlayer->DeviceID());
-    EXPECT_EQ(1u, devices.wave.Sent(mci::Close).size());
-    EXPECT_EQ(path.size(), fake.boxes.size());
+    EXPECT_EQ(1u, devices.wave.Sent(mci::Open).size());
+
+    // A paste opens at once.
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 2);
+    std::memcpy(GlobalLock(mem), "V", 2);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+    SendMessageA(form->WavFileEdt->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(path, form->WavFileEdt->GetText());
+    EXPECT_EQ(2u, devices.wave.Sent(mci::Open).size());
 }
 
 TEST_F(AlarmTest, TheStartingTrackFollowsTheBarMovedByKeysAndMouse) {

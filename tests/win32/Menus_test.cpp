@@ -224,7 +224,18 @@ TEST(Menus, ACommandClicksItsItemWithTheItemAsSender) {
     delete form;
 }
 
-TEST(Menus, ShortcutsActWhileAnEditBoxHasTheFocus) {
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(Menus, ShortcutsActWhileAnEditBoxHasTheFocusButItsEditingKeysStayThere) {
     TMenuTestFrm* form = MakeForm();
     HWND edit = ShowWithFocusedEdit(form);
     ASSERT_EQ(edit, GetFocus());
@@ -234,18 +245,27 @@ TEST(Menus, ShortcutsActWhileAnEditBoxHasTheFocus) {
     ASSERT_EQ("z", TextOf(edit)) << "the edit box gets no keys: the test cannot tell anything";
     SendMessageA(edit, EM_SETSEL, 0, -1);
 
-    CtrlKey('C');  // Cancel, not the edit box's copy
-    CtrlKey('X');  // the item's, not the edit box's cut
+    // Ctrl+C copies in the box that takes typing; Ctrl+S stays the item's.
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    CtrlKey('C');
     CtrlKey('S');
-    EXPECT_EQ((std::vector<std::string>{"CancelClick", "CutClick", "SaveClick"}), form->clicks);
+    EXPECT_EQ((std::vector<std::string>{"SaveClick"}), form->clicks);
+    EXPECT_EQ("z", ClipboardText());
     EXPECT_EQ("z", TextOf(edit));
+    // In a read-only box Ctrl+C is the item's again.
+    SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
+    CtrlKey('C');
+    EXPECT_EQ((std::vector<std::string>{"SaveClick", "CancelClick"}), form->clicks);
+    SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
 
     // A shortcut deeper down, with Shift.
     Keys({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
-    ASSERT_EQ(4u, form->clicks.size());
+    ASSERT_EQ(3u, form->clicks.size());
     EXPECT_EQ("DeepClick", form->clicks.back());
 
-    // A disabled item's key goes on to the edit box (Ctrl+V pastes there).
+    // Ctrl+V pastes in the box (its item is disabled as well).
     OpenClipboard(nullptr);
     EmptyClipboard();
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 6);
@@ -255,7 +275,7 @@ TEST(Menus, ShortcutsActWhileAnEditBoxHasTheFocus) {
     CloseClipboard();
     SendMessageA(edit, EM_SETSEL, 0, -1);
     CtrlKey('V');
-    EXPECT_EQ(4u, form->clicks.size());
+    EXPECT_EQ(3u, form->clicks.size());
     EXPECT_EQ("paste", TextOf(edit));
     delete form;
 }

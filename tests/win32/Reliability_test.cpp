@@ -22,10 +22,6 @@ namespace {
 namespace li = datetime::localeitems;
 
 const char kInvalid[] = "Invalid Date/Time";
-// The real device's own text, with the full stop of the report.
-const char kCorrupt[] =
-    "The specified file cannot be played on the specified MCI device. The file may be corrupt, or not in the correct "
-    "format..";
 
 class ReliabilityTest : public AlarmFixture {
 protected:
@@ -428,7 +424,8 @@ TEST_F(ReliabilityTest, AltF4ClosesTheQuestionAsTheCloseBoxDoes) {
             static_cast<TControl*>(SnoozeFrm->AwakeBtn)->Click();
             return true;
         }
-        if (keysSent < asked && GetTickCount() - firstSeen > 200) {
+        // Past the question's first moment, when its keys answer it.
+        if (keysSent < asked && GetTickCount() - firstSeen > SnoozeFrm->KeyGuardMs) {
             INPUT in[4] = {};
             const WORD keys[4] = {VK_MENU, VK_F4, VK_F4, VK_MENU};
             for (int i = 0; i < 4; ++i) {
@@ -546,11 +543,13 @@ TEST_F(RealMediaTest, ACorruptWaveFileIsReportedWhenChosenAndTheFiringGoesOn) {
     struct Case {
         const char* name;
         std::string content;
+        const char* problem;
     } cases[] = {
-        {"garbage.wav", garbage},
-        {"empty.wav", ""},
-        {"text.wav", "This is not a sound.\r\n"},
-        {"cut.wav", header + std::string("\x01\x00\x02\x00", 4)},  // stops inside the format chunk
+        {"garbage.wav", garbage, "it is not a wave file"},
+        {"empty.wav", "", "it is not a wave file"},
+        {"text.wav", "This is not a sound.\r\n", "it is not a wave file"},
+        // stops inside the format chunk
+        {"cut.wav", header + std::string("\x01\x00\x02\x00", 4), "its format chunk is missing or damaged"},
     };
     for (const Case& c : cases) {
         const std::string path = Made(c.name);
@@ -558,7 +557,7 @@ TEST_F(RealMediaTest, ACorruptWaveFileIsReportedWhenChosenAndTheFiringGoesOn) {
         fake.boxes.clear();
         ChooseWave(path);
         ASSERT_EQ(1u, fake.boxes.size()) << c.name;
-        EXPECT_EQ(kCorrupt, fake.boxes[0].text) << c.name;
+        EXPECT_EQ("The wave file \"" + path + "\" cannot be played: " + c.problem + ".", fake.boxes[0].text) << c.name;
         EXPECT_EQ(0u, form->WavPlayer->DeviceID()) << c.name;
 
         Arm("12/7/26 07:00");

@@ -152,4 +152,41 @@ TEST_F(WavPropertiesTest, AFileThatIsNotThereIsReportedAndLeavesTheDeviceClosed)
     EXPECT_NE(std::string::npos, fake.boxes[0].text.find("Cannot find the specified file")) << fake.boxes[0].text;
 }
 
+// Crafted headers that the wave device would open and then fail on, or
+// crash in its driver: refused before the device sees them, reported as a
+// file that cannot be opened; the firing then rings the built-in sound.
+TEST_F(WavPropertiesTest, AWaveNoDeviceCanPlayIsReportedNeverOpenedAndTheBuiltinSoundRings) {
+    form->UseWavChk->SetChecked(true);
+    auto craft = [&](const std::string& name, unsigned channels, unsigned rate, unsigned claimed) {
+        const std::string path = wave + "." + name + ".wav";
+        const unsigned align = channels * 2;
+        const std::string data(64, '\0');
+        wavetest::WriteFile(path, "RIFF" + Le(36 + 64, 4) + "WAVE" + "fmt " + Le(16, 4) + Le(1, 2) + Le(channels, 2) +
+                            Le(rate, 4) + Le(rate * align, 4) + Le(align, 2) + Le(16, 2) + "data" + Le(claimed, 4) +
+                            data);
+        return path;
+    };
+    const std::string files[] = {craft("no-channels", 0, 22050, 64), craft("one-hertz", 2, 1, 64),
+                                 craft("past-the-end", 2, 22050, 1 << 20)};
+    for (const std::string& path : files) {
+        SCOPED_TRACE(path);
+        fake.boxes.clear();
+        form->WavFileEdt->SetText(path);
+        EXPECT_EQ(0, opens);
+        EXPECT_EQ(0, form->WavPlayer->DeviceID());
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_NE(std::string::npos, fake.boxes[0].text.find("cannot be played")) << fake.boxes[0].text;
+    }
+
+    Answerer answerer;
+    fake.boxes.clear();
+    form->SetBtnClick(form->SetBtn);
+    SendMessageA(form->Clock->WindowHandle(), WM_TIMER, 1, 0);
+    EXPECT_EQ(1, answerer.questions);
+    ASSERT_FALSE(fake.sounds.empty()) << "the alarm stayed silent";
+    EXPECT_EQ("ALARMSOUND", fake.sounds.front().sound);
+    EXPECT_EQ(1u, fake.boxes.size());  // the wave that is not open, once
+    for (const std::string& path : files) DeleteFileA(path.c_str());
+}
+
 }  // namespace

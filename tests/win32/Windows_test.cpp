@@ -939,7 +939,7 @@ TEST_F(Windows, SnoozeAnswersComeFromTheButtonsAndTheCloseBoxKeepsTheLastOne) {
     EXPECT_FALSE(SnoozeFrm->Visible());
 }
 
-TEST_F(Windows, EnterAtOnceAnswersSnoozeAndEscapeDoesNothing) {
+TEST_F(Windows, KeysAnswerTheQuestionOnlyAfterItsFirstMomentAndEscapeNever) {
     auto* snooze = SnoozeFrm->Find<TBitBtn>("SnoozeBtn");
     auto* awake = SnoozeFrm->Find<TBitBtn>("AwakeBtn");
     // The last answer came from the other button, which had the focus then.
@@ -948,20 +948,49 @@ TEST_F(Windows, EnterAtOnceAnswersSnoozeAndEscapeDoesNothing) {
         SendMessageA(awake->Handle(), BM_CLICK, 0, 0);
     });
     ASSERT_FALSE(SnoozeFrm->SnoozeChosen);
-    bool stayedOpen = false;
+
+    // The keys' times are stamped here, so that what counts as the first
+    // moment does not depend on how soon the script runs.
+    DWORD stamp = 0;
+    const int stamper = Application->AddMessageFilter([&](MSG& m) {
+        if (stamp != 0 && m.message >= WM_KEYFIRST && m.message <= WM_KEYLAST) m.time = stamp;
+        return false;
+    });
+    const DWORD before = GetTickCount();
+    // Enter typed for another window just before the question came.
+    PressKey(snooze->Handle(), VK_RETURN);
+    bool openAtFirst = false, openAfterEscape = false;
     HWND focus = nullptr;
     AskSnooze([&] {
+        const DWORD now = GetTickCount();  // the question is showing
         focus = GetFocus();
-        PressKey(focus ? focus : snooze->Handle(), VK_ESCAPE);
-        for (int i = 0; i < 5; ++i) {
-            Pump();
-            Sleep(10);
-        }
-        stayedOpen = SnoozeFrm->Modal() && IsWindowVisible(SnoozeFrm->Handle());
-        PressKey(GetFocus() ? GetFocus() : snooze->Handle(), VK_RETURN);
+        HWND to = focus ? focus : snooze->Handle();
+        auto settle = [] {
+            for (int i = 0; i < 5; ++i) {
+                Pump();
+                Sleep(10);
+            }
+        };
+        // Within the first moment neither Enter nor Space answers.
+        stamp = before + SnoozeFrm->KeyGuardMs - 1;
+        PressKey(to, VK_RETURN);
+        PressKey(to, VK_SPACE);
+        settle();
+        // Nor does a key held down from before, when it repeats later.
+        stamp = now + SnoozeFrm->KeyGuardMs;
+        PostMessageA(to, WM_KEYDOWN, VK_RETURN, 1 | (1L << 30));
+        settle();
+        openAtFirst = SnoozeFrm->Modal() && IsWindowVisible(SnoozeFrm->Handle());
+        // Afterwards Escape still does nothing and Enter snoozes.
+        PressKey(to, VK_ESCAPE);
+        settle();
+        openAfterEscape = SnoozeFrm->Modal() && IsWindowVisible(SnoozeFrm->Handle());
+        PressKey(to, VK_RETURN);
     });
+    Application->RemoveMessageFilter(stamper);
     EXPECT_EQ(snooze->Handle(), focus);
-    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(openAtFirst);
+    EXPECT_TRUE(openAfterEscape);
     EXPECT_TRUE(SnoozeFrm->SnoozeChosen);
 }
 

@@ -13,7 +13,7 @@ import run_bench as rb
 
 STARTS = int(os.environ.get("BENCH_STARTS", "5" if rb.QUICK else "30"))
 SETTLE = 5 if rb.QUICK else 20
-MEMORY_ROUNDS = 1 if rb.QUICK else 2
+MEMORY_ROUNDS = int(os.environ.get("BENCH_MEMORY_ROUNDS", "1" if rb.QUICK else "2"))
 LEAN = os.path.join(rb.RUN_BUILD, "bench", "LeanWindows.exe")
 
 
@@ -113,8 +113,14 @@ def measure():
     os.makedirs(rb.OUT, exist_ok=True)
     load_start = os.getloadavg()
     watcher = rb.MapWatcher()
-    programs = [
-        PinnedProgram("Dawnbell", "Dawnbell.exe", "^Dawnbell$", wine_exe=rb.DAWNBELL, prefix=rb.PREFIX),
+    programs = [PinnedProgram("Dawnbell", "Dawnbell.exe", "^Dawnbell$", wine_exe=rb.DAWNBELL, prefix=rb.PREFIX)]
+    # Other builds of Dawnbell to measure in the same run (before and after a
+    # change): BENCH_COMPARE="label=path;label=path".
+    for i, item in enumerate(filter(None, os.environ.get("BENCH_COMPARE", "").split(";"))):
+        label, path = item.split("=", 1)
+        programs.append(PinnedProgram("Dawnbell-%d" % i, "Dawnbell.exe, %s" % label, "^Dawnbell$",
+                                      wine_exe=os.path.abspath(path), prefix=rb.PREFIX))
+    programs += [
         PinnedProgram("LeanWindows", "lean program, same windows", "^LeanWindows$", wine_exe=LEAN, prefix=rb.PREFIX),
         PinnedProgram("EmptyWindow", "empty window", "^EmptyWindow$", wine_exe=rb.EMPTY, prefix=rb.PREFIX),
     ]
@@ -135,7 +141,7 @@ def measure():
     finally:
         rb.stop(keeper)
     return {"free": free, "pinned": pinned, "pss": pss, "load": [load_start, os.getloadavg()],
-            "labels": {p.name: p.label for p in programs}}
+            "labels": {p.name: p.label for p in programs}, "names": [p.name for p in programs]}
 
 
 def ratio_cell(value, reference, unit_fmt):
@@ -145,8 +151,9 @@ def ratio_cell(value, reference, unit_fmt):
 def table(r, arch=rb.ARCH, machine=None, stamp=None):
     """The Markdown result of one run: every figure beside the lean program
     and the empty window of the same run, and the ratios to the lean one."""
-    d, lean = "Dawnbell", "LeanWindows"
-    names = ["Dawnbell", "LeanWindows", "EmptyWindow"]
+    lean = "LeanWindows"
+    names = r.get("names", ["Dawnbell", "LeanWindows", "EmptyWindow"])
+    dawnbells = [n for n in names if n.startswith("Dawnbell")]
     stamp = stamp or datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC")
     la0, la1 = r["load"]
     lines = []
@@ -171,30 +178,31 @@ def table(r, arch=rb.ARCH, machine=None, stamp=None):
                 r["labels"][n], title, 1000 * statistics.median(t), 1000 * statistics.mean(t), 1000 * min(t),
                 "%.0f" % statistics.median(b) if b else "", "%.1f MiB" % (pss / 1024) if pss else ""))
     add("")
-    add("Dawnbell ÷ lean program, target ≤ 1.3:")
-    add("")
-    add("| figure | normal | one CPU |")
-    add("|---|---|---|")
     ratios = {}
-    for key, label, f in (("median", "start-up median", statistics.median), ("mean", "start-up mean", statistics.mean),
-                          ("blocks", "blocks before the window", None)):
-        cells = []
-        for mode in ("free", "pinned"):
-            field = "blocks" if key == "blocks" else "time"
-            a, b = r[mode][d][field], r[mode][lean][field]
-            if not a or not b:
-                cells.append("")
-                continue
-            fn = f or statistics.median
-            q = fn(a) / fn(b)
-            ratios[(key, mode)] = q
-            cells.append("%.2f: %s" % (q, rb.verdict(q <= 1.3)))
-        add("| %s | %s | %s |" % (label, cells[0], cells[1]))
-    if r["pss"].get(d) and r["pss"].get(lean):
-        q = r["pss"][d] / r["pss"][lean]
-        ratios[("pss", "free")] = q
-        add("| PSS %d s after the window showed | %.2f: %s | |" % (SETTLE, q, rb.verdict(q <= 1.3)))
-    add("")
+    for d in dawnbells:
+        add("%s ÷ lean program, target ≤ 1.3:" % r["labels"][d])
+        add("")
+        add("| figure | normal | one CPU |")
+        add("|---|---|---|")
+        for key, label, f in (("median", "start-up median", statistics.median),
+                              ("mean", "start-up mean", statistics.mean),
+                              ("blocks", "blocks before the window", statistics.median)):
+            cells = []
+            for mode in ("free", "pinned"):
+                field = "blocks" if key == "blocks" else "time"
+                a, b = r[mode][d][field], r[mode][lean][field]
+                if not a or not b:
+                    cells.append("")
+                    continue
+                q = f(a) / f(b)
+                ratios[(d, key, mode)] = q
+                cells.append("%.2f: %s" % (q, rb.verdict(q <= 1.3)))
+            add("| %s | %s | %s |" % (label, cells[0], cells[1]))
+        if r["pss"].get(d) and r["pss"].get(lean):
+            q = r["pss"][d] / r["pss"][lean]
+            ratios[(d, "pss", "free")] = q
+            add("| PSS %d s after the window showed | %.2f: %s | |" % (SETTLE, q, rb.verdict(q <= 1.3)))
+        add("")
     return "\n".join(lines) + "\n", ratios
 
 
@@ -214,3 +222,57 @@ def replace_between(text, body, begin="<!-- bench-startup:begin -->", end="<!-- 
         raise SystemExit("README: needs exactly one %s ... %s pair" % (begin, end))
     head, rest = text.split(begin)
     return head + begin + "\n" + body + end + rest.split(end)[1]
+
+
+# --- Phases, from builds configured with -DDAWNBELL_STARTUP_TRACE=ON ---------
+
+PHASES = [
+    ("process start to WinMain (libraries loaded)", "process start to WinMain: loading the program and its libraries"),
+    ("locale reads", "locale reads"),
+    ("common controls", "loading the common controls"),
+    ("window: TimerFrm", "main window, whole (its parts below include the other windows)"),
+    ("window: AboutFrm", "about box, whole"),
+    ("window: RemindersFrm", "reminders window, whole"),
+    ("window: SnoozeFrm", "snooze window, whole"),
+    ("read descriptions", "four windows: reading the descriptions (pictures and fonts included)"),
+    ("pictures", "four windows: pictures"),
+    ("fonts", "four windows: fonts"),
+    ("text measurement", "four windows: text measurement"),
+    ("class registration", "four windows: class registration"),
+    ("build windows", "four windows: making the native windows (fonts, class registration included)"),
+    ("tool tips", "four windows: tool tips"),
+    ("creation handler", "four windows: creation handlers"),
+    ("show main window", "showing the main window"),
+    ("process start to main window shown", "process start to main window shown"),
+]
+
+
+def read_trace(path):
+    """One startup-trace.txt: name -> (milliseconds, Wine server wake-ups, calls)."""
+    result = {}
+    with open(path) as f:
+        for line in f:
+            parts = line.rstrip("\n").split("\t")
+            if len(parts) == 4:
+                result[parts[0]] = (float(parts[1].split()[0]), int(parts[2].split()[0]), int(parts[3]))
+    return result
+
+
+def trace_table(runs_by_build):
+    """Median of each phase over the runs of each build (a list of
+    (label, [trace dicts]) pairs), side by side."""
+    lines = ["| phase | " + " | ".join("%s: ms | server exchanges" % label for label, _ in runs_by_build) + " |",
+             "|---|" + "---|---|" * len(runs_by_build)]
+    for key, label in PHASES:
+        cells = []
+        for _, runs in runs_by_build:
+            values = [r[key] for r in runs if key in r]
+            if not values:
+                cells += ["", ""]
+                continue
+            exchanges = "" if key.startswith("process start") else "%.0f" % statistics.median(v[1] for v in values)
+            cells += ["%.1f" % statistics.median(v[0] for v in values), exchanges]
+        add = [c for c in cells]
+        if any(add):
+            lines.append("| %s | %s |" % (label, " | ".join(add)))
+    return "\n".join(lines) + "\n"

@@ -230,7 +230,7 @@ PHASES = [
     ("process start to WinMain (libraries loaded)", "process start to WinMain: loading the program and its libraries"),
     ("locale reads", "locale reads"),
     ("common controls", "loading the common controls"),
-    ("window: TimerFrm", "main window, whole (its parts below include the other windows)"),
+    ("window: TimerFrm", "main window, whole"),
     ("window: AboutFrm", "about box, whole"),
     ("window: RemindersFrm", "reminders window, whole"),
     ("window: SnoozeFrm", "snooze window, whole"),

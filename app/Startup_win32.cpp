@@ -9,9 +9,11 @@
 #include "datetime/FormatSettings.h"
 #include "datetime/LocaleSettings.h"
 #include "toolkit/Application.h"
+#include "toolkit/StartupTrace.h"
 #include "widgets/Dialogs.h"
 
 void PrepareLocaleSettings() {
+    STARTUP_PROBE("locale reads");
     datetime::LoadCalendarNames();
     datetime::LoadFormatSettings();
     // The alarm text shows hours and minutes only, until the system
@@ -22,15 +24,29 @@ void PrepareLocaleSettings() {
 void CreateDawnbellWindows(TApplication& app) {
     app.SetTitle("Dawnbell");
     InstallErrorReport();
-    app.CreateForm(TimerFrm);
-    app.CreateForm(AboutFrm);
-    app.CreateForm(RemindersFrm);
-    app.CreateForm(SnoozeFrm);
+    {
+        STARTUP_PROBE("window: TimerFrm");
+        app.CreateForm(TimerFrm);
+    }
+    {
+        STARTUP_PROBE("window: AboutFrm");
+        app.CreateForm(AboutFrm);
+    }
+    {
+        STARTUP_PROBE("window: RemindersFrm");
+        app.CreateForm(RemindersFrm);
+    }
+    {
+        STARTUP_PROBE("window: SnoozeFrm");
+        app.CreateForm(SnoozeFrm);
+    }
 }
 
 int RunDawnbell() {
+    StartupMilestone("process start to WinMain (libraries loaded)");
     PrepareLocaleSettings();
     RegisterComponents();
+    STARTUP_PROBE("application object");
     TApplication app;
     // Names are loaded once; the settings follow the system's changes.
     app.OnSettingChange = [] { datetime::LoadFormatSettings(); };

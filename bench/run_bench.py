@@ -764,5 +764,16 @@ def replace_in_readme(results, readme):
 if __name__ == "__main__":
     if len(sys.argv) == 4 and sys.argv[1] == "--readme":
         replace_in_readme(sys.argv[2], sys.argv[3])
+    elif len(sys.argv) == 2 and sys.argv[1] == "--startup":
+        import startup_bench
+        startup_bench.main(os.path.join(OUT, "startup.md"))
+    elif len(sys.argv) == 4 and sys.argv[1] == "--startup-readme":
+        import startup_bench
+        with open(sys.argv[2]) as f:
+            body = f.read()
+        with open(sys.argv[3]) as f:
+            text = f.read()
+        with open(sys.argv[3], "w") as f:
+            f.write(startup_bench.replace_between(text, body))
     else:
         main()

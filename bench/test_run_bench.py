@@ -10,6 +10,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import run_bench  # noqa: E402
+import startup_bench  # noqa: E402
 
 
 class Bursts(unittest.TestCase):
@@ -145,6 +146,35 @@ class Readme(unittest.TestCase):
                     run_bench.replace_in_readme(results, readme)
                 with open(readme) as f:
                     self.assertEqual(f.read(), text)
+
+
+class StartupRatios(unittest.TestCase):
+    def run_data(self, dawnbell, lean, dawnbell_pss, lean_pss):
+        def launches(times, blocks):
+            return {"time": times, "blocks": blocks}
+        mode = {"Dawnbell": launches(*dawnbell), "LeanWindows": launches(*lean),
+                "EmptyWindow": launches([0.1, 0.1, 0.1], [500, 500, 500])}
+        return {"free": mode, "pinned": mode, "pss": {"Dawnbell": dawnbell_pss, "LeanWindows": lean_pss},
+                "load": [(1.0, 1.0, 1.0), (1.0, 1.0, 1.0)], "names": ["Dawnbell", "LeanWindows", "EmptyWindow"],
+                "labels": {"Dawnbell": "D", "LeanWindows": "L", "EmptyWindow": "E"}}
+
+    def test_ratios_compare_medians_means_blocks_and_memory_with_the_lean_program(self):
+        r = self.run_data(([0.3, 0.2, 0.9], [1300, 1000, 1200]), ([0.2, 0.2, 0.2], [1000, 1000, 1000]), 13000, 10000)
+        text, ratios = startup_bench.table(r, machine="test", stamp="now")
+        self.assertAlmostEqual(ratios[("Dawnbell", "median", "free")], 1.5)
+        self.assertAlmostEqual(ratios[("Dawnbell", "mean", "pinned")], 7 / 3)
+        self.assertAlmostEqual(ratios[("Dawnbell", "blocks", "free")], 1.2)
+        self.assertAlmostEqual(ratios[("Dawnbell", "pss", "free")], 1.3)
+        self.assertIn("| start-up median | 1.50: **missed** | 1.50: **missed** |", text)
+        self.assertIn("| blocks before the window | 1.20: met | 1.20: met |", text)
+        self.assertIn("1.30: met", text)  # the limit itself is within the target
+
+    def test_the_start_up_block_replaces_only_its_own_markers(self):
+        text = "a\n<!-- bench:begin -->\nx\n<!-- bench:end -->\n<!-- bench-startup:begin -->\nold\n" \
+               "<!-- bench-startup:end -->\nz\n"
+        self.assertEqual(startup_bench.replace_between(text, "new\n"),
+                         "a\n<!-- bench:begin -->\nx\n<!-- bench:end -->\n<!-- bench-startup:begin -->\nnew\n"
+                         "<!-- bench-startup:end -->\nz\n")
 
 
 if __name__ == "__main__":

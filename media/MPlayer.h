@@ -124,6 +124,8 @@ private:
 
     void LoadImages();
     void FreeImages();
+    // The picture of one button in one state, made on first use.
+    HBITMAP Image(TButtonImage image, TMPBtnType button);
     // Repaints now, so that a press shows before a long command runs.
     void Redraw();
     void PaintBuffered(HDC dc);

@@ -4,9 +4,15 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
 #include "media/MciConstants.h"
 #include "platform/Exceptions.h"
+#include "platform/SystemLibraries.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/StartupTrace.h"
 
 namespace {
 
@@ -84,20 +90,39 @@ TMediaPlayer::~TMediaPlayer() {
     FreeImages();
 }
 
+// The row's layout needs every image's size at once; the pictures are made
+// only when a button is first drawn (a hidden player never draws, and most
+// show two buttons of nine). The sizes come from the bitmap resources' headers.
 void TMediaPlayer::LoadImages() {
+    STARTUP_PROBE("pictures");
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (int i = 0; i < 3; ++i) {
         for (int b = 0; b < MPButtonCount; ++b) {
             auto image = static_cast<TButtonImage>(i);
             auto button = static_cast<TMPBtnType>(b);
-            HBITMAP bitmap = LoadBitmapA(instance, TButtonRow::ImageName(image, button).c_str());
-            images_[i][b] = bitmap;
-            BITMAP info;
             // A missing image is not drawn; the row keeps its expected size.
-            if (bitmap && GetObjectA(bitmap, sizeof info, &info))
-                row_->SetImageSize(image, button, info.bmWidth, info.bmHeight);
+            HRSRC found = FindResourceA(instance, TButtonRow::ImageName(image, button).c_str(),
+                                        reinterpret_cast<LPCSTR>(RT_BITMAP));
+            if (!found || SizeofResource(instance, found) < sizeof(BITMAPCOREHEADER)) continue;
+            const void* data = LockResource(LoadResource(instance, found));
+            if (!data) continue;
+            BITMAPINFOHEADER header;
+            std::memcpy(&header, data, std::min<std::size_t>(sizeof header, SizeofResource(instance, found)));
+            if (header.biSize == sizeof(BITMAPCOREHEADER)) {
+                BITMAPCOREHEADER core;
+                std::memcpy(&core, data, sizeof core);
+                row_->SetImageSize(image, button, core.bcWidth, core.bcHeight);
+            } else if (header.biSize >= sizeof header) {
+                row_->SetImageSize(image, button, header.biWidth, std::abs(header.biHeight));
+            }
         }
     }
+}
+
+HBITMAP TMediaPlayer::Image(TButtonImage image, TMPBtnType button) {
+    HBITMAP& bitmap = images_[static_cast<int>(image)][static_cast<int>(button)];
+    if (!bitmap) bitmap = LoadBitmapA(GetModuleHandleA(nullptr), TButtonRow::ImageName(image, button).c_str());
+    return bitmap;
 }
 
 void TMediaPlayer::FreeImages() {
@@ -311,7 +336,7 @@ void TMediaPlayer::PaintRow(HDC dc) {
             SelectObject(dc, shadowPen.Get());
             Polyline3(dc, p.innerLine);
         }
-        DrawImage(dc, images_[p.image][p.button], p.imageOrigin.x, p.imageOrigin.y);
+        DrawImage(dc, Image(p.image, p.button), p.imageOrigin.x, p.imageOrigin.y);
         if (p.focused) {
             RECT focus{p.focusRect.left, p.focusRect.top, p.focusRect.right, p.focusRect.bottom};
             DrawFocusRect(dc, &focus);
@@ -328,7 +353,7 @@ void TMediaPlayer::DrawImage(HDC dc, HBITMAP image, int x, int y) {
     if (!source) return;
     HGDIOBJ old = SelectObject(source, image);
     // The face is already under the image: its olive pixels are left out.
-    TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth, info.bmHeight, kTransparent);
+    platform::LateTransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth, info.bmHeight, kTransparent);
     SelectObject(source, old);
     DeleteDC(source);
 }

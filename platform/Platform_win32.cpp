@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "platform/Platform.h"
+#include "platform/SystemLibraries.h"
 #include "platform/SystemTime.h"
 #include "platform/WakeTimer.h"
 
@@ -46,16 +47,16 @@ public:
     }
     MciError MciSendCommand(MciDevice device, std::uint32_t message, std::uintptr_t flags,
                             void* params) override {
-        return ::mciSendCommandA(device, message, flags, reinterpret_cast<DWORD_PTR>(params));
+        return LateMciSendCommandA(device, message, flags, reinterpret_cast<DWORD_PTR>(params));
     }
     bool MciGetErrorString(MciError error, char* buf, unsigned size) override {
-        return ::mciGetErrorStringA(error, buf, size) != FALSE;
+        return LateMciGetErrorStringA(error, buf, size) != FALSE;
     }
     int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override {
         return ::MessageBoxA(static_cast<HWND>(owner), text, caption, flags);
     }
     bool PlaySound(const char* sound, std::uint32_t flags) override {
-        return ::PlaySoundA(sound, ::GetModuleHandleA(nullptr), flags) != FALSE;
+        return LatePlaySoundA(sound, ::GetModuleHandleA(nullptr), flags) != FALSE;
     }
     bool SetWakeTimer(const LocalTime& due) override { return wakeTimer_.Set(due); }
     void CancelWakeTimer() override { wakeTimer_.Cancel(); }

@@ -7,6 +7,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "toolkit/Form.h"
+#include "toolkit/StartupTrace.h"
 
 TApplication* Application = nullptr;
 
@@ -16,8 +17,11 @@ const char kAppClass[] = "TApplication";
 
 TApplication::TApplication() : TComponent(nullptr) {
     Application = this;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&icc);
+    {
+        STARTUP_PROBE("common controls");
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&icc);
+    }
 
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
@@ -87,7 +91,14 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM wParam, LPARA
 }
 
 void TApplication::Run() {
-    if (mainForm_) mainForm_->Show();
+    if (mainForm_) {
+        StartupMilestone("process start to main window shown");
+        {
+            STARTUP_PROBE("show main window");
+            mainForm_->Show();
+        }
+        WriteStartupTrace();
+    }
     while (!terminated_) {
         if (!HandleMessage()) break;
     }

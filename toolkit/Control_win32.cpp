@@ -4,14 +4,6 @@
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/WinControl.h"
 
-namespace {
-const char kObjectProp[] = "Dawnbell.Object";
-}
-
-TControl* FindControl(HWND h) {
-    return h ? static_cast<TControl*>(GetPropA(h, kObjectProp)) : nullptr;
-}
-
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     font_.OnChange = [this] {
         if (!settingParentFont_) parentFont_ = false;

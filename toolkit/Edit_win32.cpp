@@ -5,6 +5,7 @@
 
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
+#include "toolkit/StartupTrace.h"
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     SetColor(clWindow);
@@ -196,6 +197,7 @@ void TCustomEdit::AdjustHeight() {
     // The stored height is what the window's designer saw; only a font
     // changed at run time refits it.
     if (!autoSize_ || !HandleAllocated() || Loading()) return;
+    STARTUP_PROBE("text measurement");
     HDC dc = GetDC(handle_);
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     TEXTMETRICA tm{};

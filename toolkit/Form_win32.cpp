@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/FormHints.h"
 #include "toolkit/Menus.h"
+#include "toolkit/StartupTrace.h"
 
 int ScreenPixelsPerInch() {
     HDC dc = GetDC(nullptr);
@@ -29,6 +30,15 @@ BOOL CALLBACK DisableWindow(HWND h, LPARAM l) {
         d->windows.push_back(h);
     }
     return TRUE;
+}
+
+bool AnyHint(const TWinControl& parent) {
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        const TControl* c = parent.Controls(i);
+        if (!c->Hint().empty()) return true;
+        if (auto* w = dynamic_cast<const TWinControl*>(c); w && AnyHint(*w)) return true;
+    }
+    return false;
 }
 }  // namespace
 
@@ -61,17 +71,28 @@ void TForm::InitializeForm() {
 }
 
 void TForm::InitializeFromText(const std::string& text, const std::string& sourceName) {
-    HandlerTable handlers;
-    RegisterHandlers(handlers);
-    FormNode node = ParseFormDescription(text, sourceName);
-    if (node.className != ClassName())
-        throw EReadError(sourceName + ": describes " + node.className + ", not " + ClassName());
-    ReadComponentTree(*this, node, handlers);
-    ComponentsLoaded();
-    ScaleToScreen();
-    CreateHandleTree();
-    // Tool tips for every control with a hint, shown while ShowHint is on.
-    TFormHints::Install(*this);
+    {
+        STARTUP_PROBE("read descriptions");
+        HandlerTable handlers;
+        RegisterHandlers(handlers);
+        FormNode node = ParseFormDescription(text, sourceName);
+        if (node.className != ClassName())
+            throw EReadError(sourceName + ": describes " + node.className + ", not " + ClassName());
+        ReadComponentTree(*this, node, handlers);
+        ComponentsLoaded();
+        ScaleToScreen();
+    }
+    {
+        STARTUP_PROBE("build windows");
+        CreateHandleTree();
+    }
+    // Tool tips for every control with a hint, shown while ShowHint is on;
+    // a form without hints makes no tool-tip window.
+    if (AnyHint(*this)) {
+        STARTUP_PROBE("tool tips");
+        TFormHints::Install(*this);
+    }
+    STARTUP_PROBE("creation handler");
     if (OnCreate) OnCreate(this);
 }
 

@@ -1,5 +1,8 @@
 #include "toolkit/GlyphImage.h"
 
+#include "platform/SystemLibraries.h"
+#include "toolkit/StartupTrace.h"
+
 TGlyphImage::~TGlyphImage() {
     if (bitmap_) DeleteObject(bitmap_);
 }
@@ -24,6 +27,7 @@ void TGlyphImage::Adopt(HBITMAP bitmap) {
 }
 
 bool TGlyphImage::LoadResource(const std::string& name) {
+    STARTUP_PROBE("pictures");
     auto* b = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     Adopt(b);
@@ -57,9 +61,9 @@ void TGlyphImage::Draw(HDC dc, int x, int y, Index state) const {
     HDC src = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(src, bitmap_);
     if (state < numGlyphs_) {
-        TransparentBlt(dc, x, y, s.cx, s.cy, src, state * s.cx, 0, s.cx, s.cy, transparent_);
+        platform::LateTransparentBlt(dc, x, y, s.cx, s.cy, src, state * s.cx, 0, s.cx, s.cy, transparent_);
     } else if (state != giDisabled) {
-        TransparentBlt(dc, x, y, s.cx, s.cy, src, 0, 0, s.cx, s.cy, transparent_);
+        platform::LateTransparentBlt(dc, x, y, s.cx, s.cy, src, 0, 0, s.cx, s.cy, transparent_);
     } else {
         // No disabled image: the normal image's shape, embossed. The mask is
         // white where the image is transparent and black where it draws.

@@ -44,7 +44,8 @@ public:
     void SetColor(TColor v);
     void Assign(const TFont& other);
 
-    // The font handle, made on first use and remade after a change.
+    // The font handle, found on first use and again after a change: one
+    // shared, never deleted object per distinct name, height and style.
     HFONT Handle() const;
     // Called after every effective change.
     std::function<void()> OnChange;

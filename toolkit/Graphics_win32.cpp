@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <initializer_list>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "toolkit/StartupTrace.h"
 
 COLORREF ColorToRGB(TColor c) {
     if (c & 0x80000000u) return GetSysColor(static_cast<int>(c & 0xFF));
@@ -29,15 +31,11 @@ TColor ColorFromValue(const PropertyValue& v) {
 
 TFont::TFont() = default;
 
-TFont::~TFont() {
-    if (handle_) DeleteObject(handle_);
-}
+// The font objects are shared (SharedFont): none is deleted here.
+TFont::~TFont() = default;
 
 void TFont::Changed() {
-    if (handle_) {
-        DeleteObject(handle_);
-        handle_ = nullptr;
-    }
+    handle_ = nullptr;
     if (OnChange) OnChange();
 }
 
@@ -154,36 +152,56 @@ HFONT ScalableSansFont(HDC dc, LOGFONTA lf, int sampleWidth) {
     }
     return nullptr;
 }
+
+// The font object for a name, character height and style, made the slow way:
+// with a scalable stand-in where the raster face lacks the height.
+HFONT MakeFont(const std::string& name, int height, unsigned style) {
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (style & fsItalic) ? 1 : 0;
+    lf.lfUnderline = (style & fsUnderline) ? 1 : 0;
+    lf.lfStrikeOut = (style & fsStrikeOut) ? 1 : 0;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
+    HFONT handle = CreateFontIndirectA(&lf);
+    if (handle && height < 0) {
+        // A character height that the raster face lacks (a system with
+        // fewer sizes of it than the window was designed with) takes a
+        // scalable face of the same kind instead, in the raster face's
+        // proportions, so that texts keep the width they were laid out for.
+        HDC dc = GetDC(nullptr);
+        if (int width = RasterStandInWidth(dc, handle, -height)) {
+            if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
+                DeleteObject(handle);
+                handle = scalable;
+            }
+        }
+        ReleaseDC(nullptr, dc);
+    }
+    return handle;
+}
+
+// One font object per distinct font, shared by every control that shows it
+// and kept for the life of the process: the windows use a handful of fonts
+// but many controls, and making one (with its stand-in check) costs font
+// enumerations and realisations each time.
+HFONT SharedFont(const std::string& name, int height, unsigned style) {
+    static std::map<std::tuple<std::string, int, unsigned>, HFONT> fonts;
+    auto key = std::make_tuple(name, height, style);
+    auto it = fonts.find(key);
+    if (it != fonts.end()) return it->second;
+    STARTUP_PROBE("fonts");
+    HFONT handle = MakeFont(name, height, style);
+    if (handle) fonts.emplace(std::move(key), handle);
+    return handle;
+}
 }  // namespace
 
 HFONT TFont::Handle() const {
-    if (!handle_) {
-        LOGFONTA lf{};
-        lf.lfHeight = height_;
-        lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = (style_ & fsItalic) ? 1 : 0;
-        lf.lfUnderline = (style_ & fsUnderline) ? 1 : 0;
-        lf.lfStrikeOut = (style_ & fsStrikeOut) ? 1 : 0;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lf.lfQuality = DEFAULT_QUALITY;
-        lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
-        handle_ = CreateFontIndirectA(&lf);
-        if (handle_ && height_ < 0) {
-            // A character height that the raster face lacks (a system with
-            // fewer sizes of it than the window was designed with) takes a
-            // scalable face of the same kind instead, in the raster face's
-            // proportions, so that texts keep the width they were laid out for.
-            HDC dc = GetDC(nullptr);
-            if (int width = RasterStandInWidth(dc, handle_, -height_)) {
-                if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
-                    DeleteObject(handle_);
-                    handle_ = scalable;
-                }
-            }
-            ReleaseDC(nullptr, dc);
-        }
-        if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
+    if (!handle_) handle_ = SharedFont(name_, height_, style_);
+    if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     return handle_;
 }
 

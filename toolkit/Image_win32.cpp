@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "toolkit/FormDescription.h"
+#include "toolkit/StartupTrace.h"
 
 TImage::TImage(TComponent* owner) : TControl(owner) {
     SetBounds(0, 0, 105, 105);
@@ -17,6 +18,7 @@ void TImage::Clear() {
 }
 
 bool TImage::LoadPicture(const std::string& name) {
+    STARTUP_PROBE("pictures");
     HINSTANCE module = GetModuleHandleA(nullptr);
     auto* bitmap = static_cast<HBITMAP>(LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     // Icons from LoadIconA are shared and never destroyed.

@@ -1,6 +1,7 @@
 #include "toolkit/Label.h"
 
 #include "toolkit/EnumProperty.h"
+#include "toolkit/StartupTrace.h"
 #include "toolkit/WinControl.h"
 
 TLabel::TLabel(TComponent* owner) : TControl(owner) {
@@ -87,6 +88,7 @@ void TLabel::AdjustSize() {
     if (!autoSize_ || Loading()) return;
     // An empty caption still takes the height of one line.
     const std::string text = GetText().empty() ? std::string(" ") : GetText();
+    STARTUP_PROBE("text measurement");
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};

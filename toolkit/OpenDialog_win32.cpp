@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/SystemLibraries.h"
 #include "toolkit/Application.h"
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
@@ -86,7 +87,7 @@ bool TOpenDialog::Execute() {
     ofn.lpstrDefExt = defaultExt_.empty() ? nullptr : defaultExt_.c_str();
     ofn.Flags = DialogFlags(options_);
 
-    bool chosen = Hook() ? Hook()(ofn) : GetOpenFileNameA(&ofn) != FALSE;
+    bool chosen = Hook() ? Hook()(ofn) : platform::LateGetOpenFileNameA(&ofn) != FALSE;
     if (!chosen) return false;
     // Whatever answered, the name ends inside the buffer.
     file.back() = '\0';

@@ -2,6 +2,7 @@
 #include "toolkit/SpeedButton.h"
 
 #include "platform/Exceptions.h"
+#include "platform/SystemLibraries.h"
 #include "toolkit/DescriptionReader.h"
 
 namespace {
@@ -96,7 +97,7 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y) {
     HDC src = CreateCompatibleDC(dc);
     HGDIOBJ oldSrc = SelectObject(src, glyph_);
     if (state_ != TButtonState::bsDisabled || numGlyphs_ > 1) {
-        TransparentBlt(dc, x, y, w, h, src, index * w, 0, w, h, transparent_);
+        platform::LateTransparentBlt(dc, x, y, w, h, src, index * w, 0, w, h, transparent_);
     } else {
         // No disabled image: emboss the glyph's shape, a highlight shifted
         // right and down under a shadow.

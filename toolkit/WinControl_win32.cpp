@@ -3,15 +3,28 @@
 #include <algorithm>
 #include <cassert>
 #include <set>
+#include <unordered_map>
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "res/StringIds.h"
 #include "toolkit/Application.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/StartupTrace.h"
 
 namespace {
-const char kObjectProp[] = "Dawnbell.Object";
+// Each window's control, kept in the process: a window property would cost
+// an exchange with the window server on every message.
+std::unordered_map<HWND, TWinControl*>& BoundControls() {
+    static std::unordered_map<HWND, TWinControl*> controls;
+    return controls;
+}
+
+TWinControl* BoundControl(HWND h) {
+    auto& controls = BoundControls();
+    auto it = controls.find(h);
+    return it == controls.end() ? nullptr : it->second;
+}
 
 // The child window that a parent's notification is about, if any.
 HWND ControlWindowOf(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -40,7 +53,7 @@ TWinControl* g_creating = nullptr;
 }  // namespace
 
 LRESULT CALLBACK ToolkitWndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* c = static_cast<TWinControl*>(GetPropA(h, kObjectProp));
+    TWinControl* c = BoundControl(h);
     if (!c && msg == WM_NCCREATE && g_creating) {
         c = g_creating;
         c->Bind(h);
@@ -62,6 +75,7 @@ LRESULT CALLBACK ToolkitWndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) 
 void RegisterToolkitClass(const TCreateParams& params) {
     static std::set<std::string> registered;
     if (registered.count(params.winClassName)) return;
+    STARTUP_PROBE("class registration");
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = params.classStyle;
@@ -75,6 +89,8 @@ void RegisterToolkitClass(const TCreateParams& params) {
         throw EOutOfResources(platform::LoadStr(res::SWindowCreate));
     registered.insert(params.winClassName);
 }
+
+TControl* FindControl(HWND h) { return h ? BoundControl(h) : nullptr; }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -90,12 +106,12 @@ TWinControl::~TWinControl() {
 
 void TWinControl::Bind(HWND h) {
     handle_ = h;
-    SetPropA(h, kObjectProp, this);
+    BoundControls()[h] = this;
 }
 
 void TWinControl::Unbind() {
     if (!handle_) return;
-    RemovePropA(handle_, kObjectProp);
+    BoundControls().erase(handle_);
     if (nativeProc_) {
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
         nativeProc_ = nullptr;
@@ -184,7 +200,7 @@ HBRUSH TWinControl::ColorBrush() {
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (HWND child = ControlWindowOf(msg, wParam, lParam)) {
-        auto* c = static_cast<TWinControl*>(GetPropA(child, kObjectProp));
+        TWinControl* c = BoundControl(child);
         LRESULT result = 0;
         if (c && c != this && c->Notification(msg, wParam, lParam, result)) return result;
     }

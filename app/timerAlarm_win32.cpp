@@ -121,9 +121,9 @@ void TTimerFrm::Apply(const alarmcore::Effects& effects) {
         // default sound in its place. A refused start is tried again at the
         // next report; nothing more can be done when even this fails.
         alarm_.BuiltinPlaying(
-            platform::Sys().PlaySound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
+            platform::Sys().PlaySystemSound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
     } else if (effects.builtin == alarmcore::Builtin::Stop) {
-        platform::Sys().PlaySound(nullptr, 0);
+        platform::Sys().PlaySystemSound(nullptr, 0);
         alarm_.BuiltinPlaying(false);
     }
     // A refused timer only means the machine is not woken: the alarm itself

@@ -37,7 +37,7 @@ void TTimerFrm::Contents1Click(TComponent*) {
     // The help text lies beside the program. The name is matched exactly, so
     // a renamed or lower-case program finds no folder and the editor looks in
     // its own. Built as a string: a long path is never cut short.
-    std::string path = platform::Sys().GetModuleFileName();
+    std::string path = platform::Sys().ModulePath();
     std::string::size_type at = path.find("DAWNBELL.EXE");
     std::string folder = at == std::string::npos ? std::string() : path.substr(0, at);
     if (!Launch("notepad.exe " + folder + "dbhelp.txt"))
@@ -47,6 +47,6 @@ void TTimerFrm::Contents1Click(TComponent*) {
 void TTimerFrm::NewDawnbell1Click(TComponent*) {
     // WinExec looks in the running program's folder first, so this starts
     // the same program; the command line is passed on whole.
-    if (!Launch("Dawnbell.exe " + platform::Sys().GetCommandLine()))
+    if (!Launch("Dawnbell.exe " + platform::Sys().CommandLine()))
         MessageDialog(kNewFailed, widgets::MessageKind::Error, widgets::ButtonsOK, 0);
 }

@@ -159,7 +159,7 @@ int MessageDialog(const std::string& text, MessageKind kind, MessageButtons butt
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     WindowsDisabled disabled;
     void* owner = Application ? Application->Handle() : nullptr;
-    return platform::Sys().MessageBox(owner, text.c_str(), caption.c_str(), flags & 0xFFFFu);
+    return platform::Sys().SystemMessageBox(owner, text.c_str(), caption.c_str(), flags & 0xFFFFu);
 }
 
 void ReportError(const std::exception& error) { ShowErrorText(std::string(error.what()) + "."); }

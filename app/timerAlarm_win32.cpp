@@ -17,7 +17,6 @@
 #include "datetime/DateTimeParse.h"
 #include "datetime/LocalClock.h"
 #include "media/MPlayer.h"
-#include "media/Timer.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
 #include "toolkit/Application.h"
@@ -26,6 +25,7 @@
 #include "toolkit/Graphics.h"
 #include "toolkit/Memo.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Dialogs.h"
 

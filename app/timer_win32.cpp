@@ -2,7 +2,6 @@
 #include "app/timer.h"
 
 #include "media/MPlayer.h"
-#include "media/Timer.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -11,6 +10,7 @@
 #include "toolkit/Panel.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabbedNotebook.h"
+#include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Calendar.h"
 #include "widgets/Spin.h"

@@ -3,8 +3,8 @@
 // window, speed button and interval timer.
 #include "widgets/Spin.h"
 
-#include "media/Timer.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/Timer.h"
 
 using widgets::SpinArrow;
 

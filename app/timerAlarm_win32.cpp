@@ -19,6 +19,7 @@
 #include "media/MPlayer.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopeExit.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -40,19 +41,6 @@ const char kWarningCaption[] = "Warning";
 const char kQuitQuestion[] = "An alarm has been set.  Are you sure you want to quit ?";
 // The wave resource of the built-in alarm sound.
 const char kBuiltinSound[] = "ALARMSOUND";
-
-// Runs a clean-up when it goes, also when an error leaves early.
-template <class F>
-class AtExit {
-public:
-    explicit AtExit(F f) : f_(f) {}
-    ~AtExit() { f_(); }
-    AtExit(const AtExit&) = delete;
-    AtExit& operator=(const AtExit&) = delete;
-
-private:
-    F f_;
-};
 
 // A moment of the alarm as the system's local time fields.
 platform::LocalTime LocalTimeOf(alarmcore::Moment millis) {
@@ -168,7 +156,7 @@ void TTimerFrm::Fire() {
         // From the first action to the answer the machine and its display
         // stay awake, and the built-in sound may ring.
         platform::Sys().SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
-        AtExit release([this] {
+        ScopeExit release([this] {
             Apply(alarm_.EndRinging());
             platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
         });

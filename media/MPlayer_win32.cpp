@@ -6,6 +6,7 @@
 
 #include "media/MciConstants.h"
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
 
 namespace {
@@ -40,19 +41,6 @@ TMPDeviceTypes DeviceTypeFromValue(const PropertyValue& value) {
         if (id == kDeviceTypeNames[i]) return static_cast<TMPDeviceTypes>(i);
     throw EReadError("unknown device type " + id);
 }
-
-// A pen or brush for one paint, freed with the object.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {}
-    ~GdiObject() { DeleteObject(object_); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ Get() const { return object_; }
-
-private:
-    HGDIOBJ object_;
-};
 
 void Polyline3(HDC dc, const TRowPoint (&points)[3]) {
     // LineTo leaves out each segment's end point, as the row expects.
@@ -271,29 +259,24 @@ void TMediaPlayer::PaintBuffered(HDC dc) {
     RECT r;
     GetClientRect(handle_, &r);
     // Drawn off screen first: the row is redrawn on every press and release.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    scoped::MemoryDC memory(dc);
+    scoped::GdiObject bitmap(CreateCompatibleBitmap(dc, r.right, r.bottom));
     if (!memory || !bitmap) {
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
         PaintRow(dc);
         return;
     }
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintRow(memory);
-    BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    scoped::SelectedObject selected(memory.Get(), bitmap.Get());
+    PaintRow(memory.Get());
+    BitBlt(dc, 0, 0, r.right, r.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void TMediaPlayer::PaintRow(HDC dc) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    GdiObject framePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWFRAME)));
-    GdiObject highlightPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
-    GdiObject shadowPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    GdiObject faceBrush(CreateSolidBrush(face));
-    int saved = SaveDC(dc);
+    scoped::GdiObject framePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWFRAME)));
+    scoped::GdiObject highlightPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    scoped::GdiObject shadowPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    scoped::GdiObject faceBrush(CreateSolidBrush(face));
+    scoped::SavedDC saved(dc);
 
     SelectObject(dc, framePen.Get());
     SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -317,20 +300,18 @@ void TMediaPlayer::PaintRow(HDC dc) {
             DrawFocusRect(dc, &focus);
         }
     }
-    RestoreDC(dc, saved);
 }
 
 void TMediaPlayer::DrawImage(HDC dc, HBITMAP image, int x, int y) {
     if (!image) return;
     BITMAP info;
     if (!GetObjectA(image, sizeof info, &info)) return;
-    HDC source = CreateCompatibleDC(dc);
+    scoped::MemoryDC source(dc);
     if (!source) return;
-    HGDIOBJ old = SelectObject(source, image);
+    scoped::SelectedObject selected(source.Get(), image);
     // The face is already under the image: its olive pixels are left out.
-    TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth, info.bmHeight, kTransparent);
-    SelectObject(source, old);
-    DeleteDC(source);
+    TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth, info.bmHeight,
+                   kTransparent);
 }
 
 bool TMediaPlayer::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {

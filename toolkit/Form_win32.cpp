@@ -4,33 +4,17 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopedWin32.h"
 #include "res/StringIds.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormHints.h"
 #include "toolkit/Menus.h"
 
 int ScreenPixelsPerInch() {
-    HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
+    scoped::WindowDC dc;
+    int ppi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
     return ppi > 0 ? ppi : 96;
 }
-
-namespace {
-struct DisabledWindows {
-    HWND self;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableWindow(HWND h, LPARAM l) {
-    auto* d = reinterpret_cast<DisabledWindows*>(l);
-    if (h != d->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
-        EnableWindow(h, FALSE);
-        d->windows.push_back(h);
-    }
-    return TRUE;
-}
-}  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
@@ -267,8 +251,7 @@ int TForm::ShowModal() {
     HandleNeeded();
 
     // Every other visible, enabled window of the thread takes no input.
-    DisabledWindows disabled{handle_, {}};
-    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    scoped::DisabledWindows disabled(handle_);
 
     modal_ = true;
     modalResult_ = mrNone;
@@ -287,12 +270,11 @@ int TForm::ShowModal() {
     } catch (...) {
         modal_ = false;
         if (Application) Application->LeaveModal();
-        for (HWND h : disabled.windows) EnableWindow(h, TRUE);
         throw;
     }
     if (Application) Application->LeaveModal();
     // Re-enable before hiding, so that the system activates one of ours.
-    for (HWND h : disabled.windows) EnableWindow(h, TRUE);
+    disabled.Restore();
     modal_ = false;
     SetVisible(false);
     if (previous && IsWindow(previous)) SetActiveWindow(previous);

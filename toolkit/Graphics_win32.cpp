@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 
 COLORREF ColorToRGB(TColor c) {
     if (c & 0x80000000u) return GetSysColor(static_cast<int>(c & 0xFF));
@@ -173,14 +174,14 @@ HFONT TFont::Handle() const {
             // fewer sizes of it than the window was designed with) takes a
             // scalable face of the same kind instead, in the raster face's
             // proportions, so that texts keep the width they were laid out for.
-            HDC dc = GetDC(nullptr);
+            scoped::WindowDC screen;
+            const HDC dc = screen.Get();
             if (int width = RasterStandInWidth(dc, handle_, -height_)) {
                 if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
                     DeleteObject(handle_);
                     handle_ = scalable;
                 }
             }
-            ReleaseDC(nullptr, dc);
         }
         if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }

@@ -7,6 +7,7 @@
 #include "app/About.h"
 #include "app/timer.h"
 #include "platform/Platform.h"
+#include "toolkit/FormBinding.h"
 #include "widgets/Dialogs.h"
 
 namespace {
@@ -20,10 +21,10 @@ bool Launch(const std::string& commandLine) {
 }  // namespace
 
 void TTimerFrm::RegisterMenuHandlers(HandlerTable& h) {
-    h.Add<void(TComponent*)>("Exit2Click", [this](TComponent* s) { Exit2Click(s); });
-    h.Add<void(TComponent*)>("About1Click", [this](TComponent* s) { About1Click(s); });
-    h.Add<void(TComponent*)>("Contents1Click", [this](TComponent* s) { Contents1Click(s); });
-    h.Add<void(TComponent*)>("NewDawnbell1Click", [this](TComponent* s) { NewDawnbell1Click(s); });
+    FORM_HANDLER(h, Exit2Click);
+    FORM_HANDLER(h, About1Click);
+    FORM_HANDLER(h, Contents1Click);
+    FORM_HANDLER(h, NewDawnbell1Click);
 }
 
 void TTimerFrm::Exit2Click(TComponent*) { Close(); }

@@ -8,38 +8,28 @@
 #include "platform/Exceptions.h"
 #include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/EnumProperty.h"
 
 namespace {
 
 // The colour the button bitmaps paint where the face shows through.
 const COLORREF kTransparent = RGB(128, 128, 0);
 
-const char* const kButtonNames[MPButtonCount] = {
-    "btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack", "btRecord", "btEject",
-};
-const char* const kDeviceTypeNames[] = {
-    "dtAutoSelect", "dtAVIVideo", "dtCDAudio",   "dtDAT",     "dtDigitalVideo", "dtMMMovie",   "dtOther",
-    "dtOverlay",    "dtScanner",  "dtSequencer", "dtVCR",     "dtVideodisc",    "dtWaveAudio",
-};
-
 TButtonSet ButtonSetFromValue(const PropertyValue& value) {
     TButtonSet set;
-    for (const PropertyValue& item : value.AsList()) {
-        const std::string& id = item.AsIdentifier();
-        int found = -1;
-        for (int i = 0; i < MPButtonCount; ++i)
-            if (id == kButtonNames[i]) found = i;
-        if (found < 0) throw EReadError("unknown media player button " + id);
-        set.Include(static_cast<TMPBtnType>(found));
-    }
+    for (const PropertyValue& item : value.AsList())
+        set.Include(EnumFromValue<TMPBtnType>(
+            item, {"btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack", "btRecord", "btEject"},
+            "media player button"));
     return set;
 }
 
 TMPDeviceTypes DeviceTypeFromValue(const PropertyValue& value) {
-    const std::string& id = value.AsIdentifier();
-    for (std::size_t i = 0; i < sizeof kDeviceTypeNames / sizeof kDeviceTypeNames[0]; ++i)
-        if (id == kDeviceTypeNames[i]) return static_cast<TMPDeviceTypes>(i);
-    throw EReadError("unknown device type " + id);
+    return EnumFromValue<TMPDeviceTypes>(value,
+                                         {"dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT", "dtDigitalVideo",
+                                          "dtMMMovie", "dtOther", "dtOverlay", "dtScanner", "dtSequencer", "dtVCR",
+                                          "dtVideodisc", "dtWaveAudio"},
+                                         "device type");
 }
 
 void Polyline3(HDC dc, const TRowPoint (&points)[3]) {

@@ -55,7 +55,7 @@ void TGlyphImage::Draw(HDC dc, int x, int y, Index state) const {
     if (!bitmap_) return;
     SIZE s = ImageSize();
     scoped::MemoryDC source(dc);
-    const HDC src = source.Get();
+    HDC src = source.Get();
     scoped::SelectedObject selected(src, bitmap_);
     if (state < numGlyphs_) {
         TransparentBlt(dc, x, y, s.cx, s.cy, src, state * s.cx, 0, s.cx, s.cy, transparent_);

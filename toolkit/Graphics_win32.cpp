@@ -175,7 +175,7 @@ HFONT TFont::Handle() const {
             // scalable face of the same kind instead, in the raster face's
             // proportions, so that texts keep the width they were laid out for.
             scoped::WindowDC screen;
-            const HDC dc = screen.Get();
+            HDC dc = screen.Get();
             if (int width = RasterStandInWidth(dc, handle_, -height_)) {
                 if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
                     DeleteObject(handle_);

@@ -104,7 +104,7 @@ void TImage::Paint(HDC dc) {
         return;
     }
     scoped::MemoryDC source(dc);
-    const HDC memory = source.Get();
+    HDC memory = source.Get();
     scoped::SelectedObject selected(memory, bitmap_);
     if (w == size.cx && h == size.cy) {
         BitBlt(dc, dest.left, dest.top, w, h, memory, 0, 0, SRCCOPY);

@@ -92,7 +92,7 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y) {
     else if (state_ == TButtonState::bsDown && numGlyphs_ > 2) index = 2;
 
     scoped::MemoryDC source(dc);
-    const HDC src = source.Get();
+    HDC src = source.Get();
     scoped::SelectedObject selected(src, glyph_);
     if (state_ != TButtonState::bsDisabled || numGlyphs_ > 1) {
         TransparentBlt(dc, x, y, w, h, src, index * w, 0, w, h, transparent_);
@@ -100,7 +100,7 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y) {
         // No disabled image: emboss the glyph's shape, a highlight shifted
         // right and down under a shadow.
         scoped::MemoryDC maskSource(dc);
-        const HDC maskDc = maskSource.Get();
+        HDC maskDc = maskSource.Get();
         scoped::GdiObject mask(CreateBitmap(w, h, 1, 1, nullptr));
         scoped::SelectedObject maskSelected(maskDc, mask.Get());
         SetBkColor(src, transparent_);

@@ -114,7 +114,7 @@ int MessageDialog(const std::string& text, MessageKind kind, MessageButtons butt
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     // The thread's windows are disabled while the box is up; they, and the
     // activation, come back however the call ends.
-    const HWND active = GetActiveWindow();
+    HWND active = GetActiveWindow();
     ScopeExit reactivate([active] {
         if (active && IsWindow(active)) SetActiveWindow(active);
     });

@@ -1,9 +1,11 @@
 #include "app/About.h"
 
+#include "toolkit/FormBinding.h"
+
 TAboutFrm* AboutFrm = nullptr;
 
 void TAboutFrm::RegisterHandlers(HandlerTable& h) {
-    h.Add<void(TComponent*)>("BitBtn1Click", [this](TComponent* s) { BitBtn1Click(s); });
+    FORM_HANDLER(h, BitBtn1Click);
 }
 
 void TAboutFrm::BitBtn1Click(TComponent*) { Close(); }

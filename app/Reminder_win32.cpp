@@ -1,9 +1,11 @@
 #include "app/Reminder.h"
 
+#include "toolkit/FormBinding.h"
+
 TRemindersFrm* RemindersFrm = nullptr;
 
 void TRemindersFrm::RegisterHandlers(HandlerTable& h) {
-    h.Add<void(TComponent*)>("OKBtnClick", [this](TComponent* s) { OKBtnClick(s); });
+    FORM_HANDLER(h, OKBtnClick);
 }
 
 void TRemindersFrm::OKBtnClick(TComponent*) { Close(); }

@@ -3,18 +3,19 @@
 #include "app/Cascade.h"
 #include "toolkit/Application.h"
 #include "toolkit/BitBtn.h"
+#include "toolkit/FormBinding.h"
 
 TSnoozeFrm* SnoozeFrm = nullptr;
 
 void TSnoozeFrm::RegisterHandlers(HandlerTable& h) {
-    h.Add<void(TComponent*)>("AwakeBtnClick", [this](TComponent* s) { AwakeBtnClick(s); });
-    h.Add<void(TComponent*)>("SnoozeBtnClick", [this](TComponent* s) { SnoozeBtnClick(s); });
-    h.Add<void(TComponent*, TCloseAction&)>("FormClose", [this](TComponent* s, TCloseAction& a) { FormClose(s, a); });
+    FORM_HANDLER(h, AwakeBtnClick);
+    FORM_HANDLER(h, SnoozeBtnClick);
+    FORM_HANDLER(h, FormClose);
 }
 
 void TSnoozeFrm::ComponentsLoaded() {
-    SnoozeBtn = Find<TBitBtn>("SnoozeBtn");
-    AwakeBtn = Find<TBitBtn>("AwakeBtn");
+    FORM_FIND(SnoozeBtn);
+    FORM_FIND(AwakeBtn);
 }
 
 TSnoozeFrm::~TSnoozeFrm() { StopKeyGuard(); }

@@ -17,15 +17,16 @@
 #include "datetime/DateTimeParse.h"
 #include "datetime/LocalClock.h"
 #include "media/MPlayer.h"
-#include "media/Timer.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopeExit.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/Memo.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Dialogs.h"
 
@@ -40,19 +41,6 @@ const char kWarningCaption[] = "Warning";
 const char kQuitQuestion[] = "An alarm has been set.  Are you sure you want to quit ?";
 // The wave resource of the built-in alarm sound.
 const char kBuiltinSound[] = "ALARMSOUND";
-
-// Runs a clean-up when it goes, also when an error leaves early.
-template <class F>
-class AtExit {
-public:
-    explicit AtExit(F f) : f_(f) {}
-    ~AtExit() { f_(); }
-    AtExit(const AtExit&) = delete;
-    AtExit& operator=(const AtExit&) = delete;
-
-private:
-    F f_;
-};
 
 // A moment of the alarm as the system's local time fields.
 platform::LocalTime LocalTimeOf(alarmcore::Moment millis) {
@@ -121,9 +109,9 @@ void TTimerFrm::Apply(const alarmcore::Effects& effects) {
         // default sound in its place. A refused start is tried again at the
         // next report; nothing more can be done when even this fails.
         alarm_.BuiltinPlaying(
-            platform::Sys().PlaySound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
+            platform::Sys().PlaySystemSound(kBuiltinSound, SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
     } else if (effects.builtin == alarmcore::Builtin::Stop) {
-        platform::Sys().PlaySound(nullptr, 0);
+        platform::Sys().PlaySystemSound(nullptr, 0);
         alarm_.BuiltinPlaying(false);
     }
     // A refused timer only means the machine is not woken: the alarm itself
@@ -168,7 +156,7 @@ void TTimerFrm::Fire() {
         // From the first action to the answer the machine and its display
         // stay awake, and the built-in sound may ring.
         platform::Sys().SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
-        AtExit release([this] {
+        ScopeExit release([this] {
             Apply(alarm_.EndRinging());
             platform::Sys().SetThreadExecutionState(ES_CONTINUOUS);
         });

@@ -7,6 +7,7 @@
 #include "app/About.h"
 #include "app/timer.h"
 #include "platform/Platform.h"
+#include "toolkit/FormBinding.h"
 #include "widgets/Dialogs.h"
 
 namespace {
@@ -20,10 +21,10 @@ bool Launch(const std::string& commandLine) {
 }  // namespace
 
 void TTimerFrm::RegisterMenuHandlers(HandlerTable& h) {
-    h.Add<void(TComponent*)>("Exit2Click", [this](TComponent* s) { Exit2Click(s); });
-    h.Add<void(TComponent*)>("About1Click", [this](TComponent* s) { About1Click(s); });
-    h.Add<void(TComponent*)>("Contents1Click", [this](TComponent* s) { Contents1Click(s); });
-    h.Add<void(TComponent*)>("NewDawnbell1Click", [this](TComponent* s) { NewDawnbell1Click(s); });
+    FORM_HANDLER(h, Exit2Click);
+    FORM_HANDLER(h, About1Click);
+    FORM_HANDLER(h, Contents1Click);
+    FORM_HANDLER(h, NewDawnbell1Click);
 }
 
 void TTimerFrm::Exit2Click(TComponent*) { Close(); }
@@ -38,7 +39,7 @@ void TTimerFrm::Contents1Click(TComponent*) {
     // and whatever folder it was started from: the folder is all of the
     // program's own path up to its last separator. Quoted, since folders
     // have blanks; built as a string, so a long path is never cut short.
-    std::string path = platform::Sys().GetModuleFileName();
+    std::string path = platform::Sys().ModulePath();
     std::string::size_type slash = path.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     if (!Launch("notepad.exe \"" + folder + "dbhelp.txt\""))
@@ -48,6 +49,6 @@ void TTimerFrm::Contents1Click(TComponent*) {
 void TTimerFrm::NewDawnbell1Click(TComponent*) {
     // WinExec looks in the running program's folder first, so this starts
     // the same program; the command line is passed on whole.
-    if (!Launch("Dawnbell.exe " + platform::Sys().GetCommandLine()))
+    if (!Launch("Dawnbell.exe " + platform::Sys().CommandLine()))
         MessageDialog(kNewFailed, widgets::MessageKind::Error, widgets::ButtonsOK, 0);
 }

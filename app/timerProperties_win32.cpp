@@ -7,7 +7,7 @@
 
 #include "app/timer.h"
 #include "media/MPlayer.h"
-#include "media/Timer.h"
+#include "toolkit/Timer.h"
 #include "media/WaveHeader.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"

@@ -2,15 +2,16 @@
 #include "app/timer.h"
 
 #include "media/MPlayer.h"
-#include "media/Timer.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
+#include "toolkit/FormBinding.h"
 #include "toolkit/Memo.h"
 #include "toolkit/OpenDialog.h"
 #include "toolkit/Panel.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabbedNotebook.h"
+#include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "widgets/Calendar.h"
 #include "widgets/Spin.h"
@@ -18,35 +19,30 @@
 TTimerFrm* TimerFrm = nullptr;
 
 void TTimerFrm::RegisterHandlers(HandlerTable& h) {
-    using Notify = void(TComponent*);
-    auto add = [&](const char* name, void (TTimerFrm::*method)(TComponent*)) {
-        h.Add<Notify>(name, [this, method](TComponent* s) { (this->*method)(s); });
-    };
-    add("FormCreate", &TTimerFrm::FormCreate);
-    h.Add<void(TComponent*, TCloseAction&)>("FormClose", [this](TComponent* s, TCloseAction& a) { FormClose(s, a); });
+    FORM_HANDLER(h, FormCreate);
+    FORM_HANDLER(h, FormClose);
 
-    add("SetCurrentStr", &TTimerFrm::SetCurrentStr);
-    add("MonthSelUpClick", &TTimerFrm::MonthSelUpClick);
-    add("MonthSelDownClick", &TTimerFrm::MonthSelDownClick);
-    add("UseDailyChkClick", &TTimerFrm::UseDailyChkClick);
-    h.Add<void(TComponent*, int, bool&)>(
-        "ControlsNbkChange", [this](TComponent* s, int newTab, bool& allow) { ControlsNbkChange(s, newTab, allow); });
+    FORM_HANDLER(h, SetCurrentStr);
+    FORM_HANDLER(h, MonthSelUpClick);
+    FORM_HANDLER(h, MonthSelDownClick);
+    FORM_HANDLER(h, UseDailyChkClick);
+    FORM_HANDLER(h, ControlsNbkChange);
 
-    add("SetBtnClick", &TTimerFrm::SetBtnClick);
-    add("CancelBtnClick", &TTimerFrm::CancelBtnClick);
-    add("ClockTimer", &TTimerFrm::ClockTimer);
+    FORM_HANDLER(h, SetBtnClick);
+    FORM_HANDLER(h, CancelBtnClick);
+    FORM_HANDLER(h, ClockTimer);
 
-    add("UseCDChkClick", &TTimerFrm::UseCDChkClick);
-    add("StartingTrackBarChange", &TTimerFrm::StartingTrackBarChange);
-    add("CDPlayerNotify", &TTimerFrm::CDPlayerNotify);
-    add("WavPlayerNotify", &TTimerFrm::WavPlayerNotify);
-    add("UseWavChkClick", &TTimerFrm::UseWavChkClick);
-    add("FindWavBtnClick", &TTimerFrm::FindWavBtnClick);
-    add("WavFileEdtChange", &TTimerFrm::WavFileEdtChange);
-    add("UseExeChkClick", &TTimerFrm::UseExeChkClick);
-    add("FindExeBtnClick", &TTimerFrm::FindExeBtnClick);
-    add("ExeEdtChange", &TTimerFrm::ExeEdtChange);
-    add("RunBtnClick", &TTimerFrm::RunBtnClick);
+    FORM_HANDLER(h, UseCDChkClick);
+    FORM_HANDLER(h, StartingTrackBarChange);
+    FORM_HANDLER(h, CDPlayerNotify);
+    FORM_HANDLER(h, WavPlayerNotify);
+    FORM_HANDLER(h, UseWavChkClick);
+    FORM_HANDLER(h, FindWavBtnClick);
+    FORM_HANDLER(h, WavFileEdtChange);
+    FORM_HANDLER(h, UseExeChkClick);
+    FORM_HANDLER(h, FindExeBtnClick);
+    FORM_HANDLER(h, ExeEdtChange);
+    FORM_HANDLER(h, RunBtnClick);
 
     RegisterMenuHandlers(h);
 }
@@ -54,32 +50,32 @@ void TTimerFrm::RegisterHandlers(HandlerTable& h) {
 void TTimerFrm::ComponentsLoaded() {
     // Every one of these is in the description; a missing one is a
     // description error and stops the window from being made.
-    CurrentEdt = Find<TEdit>("CurrentEdt");
-    PropertiesEdt = Find<TEdit>("PropertiesEdt");
-    UseDailyChk = Find<TCheckBox>("UseDailyChk");
-    SetBtn = Find<TBitBtn>("SetBtn");
-    CancelBtn = Find<TBitBtn>("CancelBtn");
-    ControlsNbk = Find<TTabbedNotebook>("ControlsNbk");
-    StatusBar = Find<TStatusBar>("StatusBar");
-    Clock = Find<TTimer>("Clock");
-    OpenFileDlg = Find<TOpenDialog>("OpenFileDlg");
-    MonthNamePnl = Find<TPanel>("MonthNamePnl");
-    DailyAlarmPnl = Find<TPanel>("DailyAlarmPnl");
-    DayCal = Find<TCalendar>("DayCal");
-    MonthSel = Find<TSpinButton>("MonthSel");
-    HourBar = Find<TTrackBar>("HourBar");
-    MinuteBar = Find<TTrackBar>("MinuteBar");
-    StartingTrackBar = Find<TTrackBar>("StartingTrackBar");
-    StartingTrackEdt = Find<TEdit>("StartingTrackEdt");
-    UseCDChk = Find<TCheckBox>("UseCDChk");
-    CDPlayer = Find<TMediaPlayer>("CDPlayer");
-    WavFileEdt = Find<TEdit>("WavFileEdt");
-    FindWavBtn = Find<TBitBtn>("FindWavBtn");
-    UseWavChk = Find<TCheckBox>("UseWavChk");
-    WavPlayer = Find<TMediaPlayer>("WavPlayer");
-    RemindersMmo = Find<TMemo>("RemindersMmo");
-    ExeEdt = Find<TEdit>("ExeEdt");
-    FindExeBtn = Find<TBitBtn>("FindExeBtn");
-    UseExeChk = Find<TCheckBox>("UseExeChk");
-    RunBtn = Find<TBitBtn>("RunBtn");
+    FORM_FIND(CurrentEdt);
+    FORM_FIND(PropertiesEdt);
+    FORM_FIND(UseDailyChk);
+    FORM_FIND(SetBtn);
+    FORM_FIND(CancelBtn);
+    FORM_FIND(ControlsNbk);
+    FORM_FIND(StatusBar);
+    FORM_FIND(Clock);
+    FORM_FIND(OpenFileDlg);
+    FORM_FIND(MonthNamePnl);
+    FORM_FIND(DailyAlarmPnl);
+    FORM_FIND(DayCal);
+    FORM_FIND(MonthSel);
+    FORM_FIND(HourBar);
+    FORM_FIND(MinuteBar);
+    FORM_FIND(StartingTrackBar);
+    FORM_FIND(StartingTrackEdt);
+    FORM_FIND(UseCDChk);
+    FORM_FIND(CDPlayer);
+    FORM_FIND(WavFileEdt);
+    FORM_FIND(FindWavBtn);
+    FORM_FIND(UseWavChk);
+    FORM_FIND(WavPlayer);
+    FORM_FIND(RemindersMmo);
+    FORM_FIND(ExeEdt);
+    FORM_FIND(FindExeBtn);
+    FORM_FIND(UseExeChk);
+    FORM_FIND(RunBtn);
 }

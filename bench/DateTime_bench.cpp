@@ -121,24 +121,24 @@ public:
     explicit StoppedClock(platform::Platform& inner) : inner_(inner) {}
     platform::LocalTime GetLocalTime() override { return {2026, 6, 6, 20, 7, 5, 0, 0}; }
     platform::LCID GetSystemDefaultLCID() override { return inner_.GetSystemDefaultLCID(); }
-    int GetLocaleInfo(platform::LCID l, platform::LCTYPE t, char* b, int n) override {
-        return inner_.GetLocaleInfo(l, t, b, n);
+    int LocaleInfo(platform::LCID l, platform::LCTYPE t, char* b, int n) override {
+        return inner_.LocaleInfo(l, t, b, n);
     }
-    int CompareString(platform::LCID l, std::uint32_t f, const char* a, int la, const char* b, int lb) override {
-        return inner_.CompareString(l, f, a, la, b, lb);
+    int CompareText(platform::LCID l, std::uint32_t f, const char* a, int la, const char* b, int lb) override {
+        return inner_.CompareText(l, f, a, la, b, lb);
     }
-    int LoadString(unsigned id, char* b, int n) override { return inner_.LoadString(id, b, n); }
+    int LoadResourceString(unsigned id, char* b, int n) override { return inner_.LoadResourceString(id, b, n); }
     unsigned WinExec(const char* c, unsigned s) override { return inner_.WinExec(c, s); }
-    std::string GetCommandLine() override { return inner_.GetCommandLine(); }
-    std::string GetModuleFileName() override { return inner_.GetModuleFileName(); }
+    std::string CommandLine() override { return inner_.CommandLine(); }
+    std::string ModulePath() override { return inner_.ModulePath(); }
     platform::MciError MciSendCommand(platform::MciDevice d, std::uint32_t m, std::uintptr_t f, void* p) override {
         return inner_.MciSendCommand(d, m, f, p);
     }
     bool MciGetErrorString(platform::MciError e, char* b, unsigned n) override {
         return inner_.MciGetErrorString(e, b, n);
     }
-    int MessageBox(void* o, const char* t, const char* c, unsigned f) override {
-        return inner_.MessageBox(o, t, c, f);
+    int SystemMessageBox(void* o, const char* t, const char* c, unsigned f) override {
+        return inner_.SystemMessageBox(o, t, c, f);
     }
 
 private:

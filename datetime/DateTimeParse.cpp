@@ -59,7 +59,7 @@ public:
         SkipSpaces();
         if (pos_ >= text_.size()) return false;
         const std::size_t n = std::min(word.size(), text_.size() - pos_);
-        const int result = platform::Sys().CompareString(
+        const int result = platform::Sys().CompareText(
             localeitems::kUserDefault, localeitems::kNormIgnoreCase, text_.data() + pos_, static_cast<int>(n),
             word.data(), static_cast<int>(word.size()));
         if (result != localeitems::kCstrEqual) return false;

@@ -42,7 +42,7 @@ char LocaleSeparator(platform::LCID locale, platform::LCTYPE item, char fallback
 
 std::string LocaleText(platform::LCID locale, platform::LCTYPE item, const std::string& fallback) {
     char buf[256] = {};
-    const int n = platform::Sys().GetLocaleInfo(locale, item, buf, static_cast<int>(sizeof buf));
+    const int n = platform::Sys().LocaleInfo(locale, item, buf, static_cast<int>(sizeof buf));
     if (n <= 0) return fallback;
     // n counts the terminating zero; never trust it beyond the buffer.
     const std::size_t len = std::min(static_cast<std::size_t>(n) - 1, sizeof buf - 1);
@@ -51,7 +51,7 @@ std::string LocaleText(platform::LCID locale, platform::LCTYPE item, const std::
 
 char LocaleChar(platform::LCID locale, platform::LCTYPE item, char fallback) {
     char buf[2];
-    return platform::Sys().GetLocaleInfo(locale, item, buf, static_cast<int>(sizeof buf)) > 0 ? buf[0] : fallback;
+    return platform::Sys().LocaleInfo(locale, item, buf, static_cast<int>(sizeof buf)) > 0 ? buf[0] : fallback;
 }
 
 void LoadCalendarNames() {

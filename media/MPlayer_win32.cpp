@@ -10,8 +10,10 @@
 
 #include "media/MciConstants.h"
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 #include "platform/SystemLibraries.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/EnumProperty.h"
 #include "toolkit/StartupTrace.h"
 
 namespace {
@@ -19,46 +21,22 @@ namespace {
 // The colour the button bitmaps paint where the face shows through.
 const COLORREF kTransparent = RGB(128, 128, 0);
 
-const char* const kButtonNames[MPButtonCount] = {
-    "btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack", "btRecord", "btEject",
-};
-const char* const kDeviceTypeNames[] = {
-    "dtAutoSelect", "dtAVIVideo", "dtCDAudio",   "dtDAT",     "dtDigitalVideo", "dtMMMovie",   "dtOther",
-    "dtOverlay",    "dtScanner",  "dtSequencer", "dtVCR",     "dtVideodisc",    "dtWaveAudio",
-};
-
 TButtonSet ButtonSetFromValue(const PropertyValue& value) {
     TButtonSet set;
-    for (const PropertyValue& item : value.AsList()) {
-        const std::string& id = item.AsIdentifier();
-        int found = -1;
-        for (int i = 0; i < MPButtonCount; ++i)
-            if (id == kButtonNames[i]) found = i;
-        if (found < 0) throw EReadError("unknown media player button " + id);
-        set.Include(static_cast<TMPBtnType>(found));
-    }
+    for (const PropertyValue& item : value.AsList())
+        set.Include(EnumFromValue<TMPBtnType>(
+            item, {"btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack", "btRecord", "btEject"},
+            "media player button"));
     return set;
 }
 
 TMPDeviceTypes DeviceTypeFromValue(const PropertyValue& value) {
-    const std::string& id = value.AsIdentifier();
-    for (std::size_t i = 0; i < sizeof kDeviceTypeNames / sizeof kDeviceTypeNames[0]; ++i)
-        if (id == kDeviceTypeNames[i]) return static_cast<TMPDeviceTypes>(i);
-    throw EReadError("unknown device type " + id);
+    return EnumFromValue<TMPDeviceTypes>(value,
+                                         {"dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT", "dtDigitalVideo",
+                                          "dtMMMovie", "dtOther", "dtOverlay", "dtScanner", "dtSequencer", "dtVCR",
+                                          "dtVideodisc", "dtWaveAudio"},
+                                         "device type");
 }
-
-// A pen or brush for one paint, freed with the object.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {}
-    ~GdiObject() { DeleteObject(object_); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ Get() const { return object_; }
-
-private:
-    HGDIOBJ object_;
-};
 
 void Polyline3(HDC dc, const TRowPoint (&points)[3]) {
     // LineTo leaves out each segment's end point, as the row expects.
@@ -296,29 +274,24 @@ void TMediaPlayer::PaintBuffered(HDC dc) {
     RECT r;
     GetClientRect(handle_, &r);
     // Drawn off screen first: the row is redrawn on every press and release.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    scoped::MemoryDC memory(dc);
+    scoped::GdiObject bitmap(CreateCompatibleBitmap(dc, r.right, r.bottom));
     if (!memory || !bitmap) {
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
         PaintRow(dc);
         return;
     }
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintRow(memory);
-    BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    scoped::SelectedObject selected(memory.Get(), bitmap.Get());
+    PaintRow(memory.Get());
+    BitBlt(dc, 0, 0, r.right, r.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void TMediaPlayer::PaintRow(HDC dc) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    GdiObject framePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWFRAME)));
-    GdiObject highlightPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
-    GdiObject shadowPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    GdiObject faceBrush(CreateSolidBrush(face));
-    int saved = SaveDC(dc);
+    scoped::GdiObject framePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWFRAME)));
+    scoped::GdiObject highlightPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    scoped::GdiObject shadowPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    scoped::GdiObject faceBrush(CreateSolidBrush(face));
+    scoped::SavedDC saved(dc);
 
     SelectObject(dc, framePen.Get());
     SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -342,20 +315,18 @@ void TMediaPlayer::PaintRow(HDC dc) {
             DrawFocusRect(dc, &focus);
         }
     }
-    RestoreDC(dc, saved);
 }
 
 void TMediaPlayer::DrawImage(HDC dc, HBITMAP image, int x, int y) {
     if (!image) return;
     BITMAP info;
     if (!GetObjectA(image, sizeof info, &info)) return;
-    HDC source = CreateCompatibleDC(dc);
+    scoped::MemoryDC source(dc);
     if (!source) return;
-    HGDIOBJ old = SelectObject(source, image);
+    scoped::SelectedObject selected(source.Get(), image);
     // The face is already under the image: its olive pixels are left out.
-    platform::LateTransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth, info.bmHeight, kTransparent);
-    SelectObject(source, old);
-    DeleteDC(source);
+    platform::LateTransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
+                                 info.bmHeight, kTransparent);
 }
 
 bool TMediaPlayer::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {

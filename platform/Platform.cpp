@@ -16,14 +16,14 @@ Platform* SetPlatform(Platform* p) {
     return previous;
 }
 
-bool Platform::PlaySound(const char*, std::uint32_t) { return false; }
+bool Platform::PlaySystemSound(const char*, std::uint32_t) { return false; }
 bool Platform::SetWakeTimer(const LocalTime&) { return false; }
 void Platform::CancelWakeTimer() {}
 std::uint32_t Platform::SetThreadExecutionState(std::uint32_t) { return 0; }
 
 std::string LoadStr(unsigned id) {
     char buf[1024];
-    int n = Sys().LoadString(id, buf, sizeof buf);
+    int n = Sys().LoadResourceString(id, buf, sizeof buf);
     return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
 }
 

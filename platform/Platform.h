@@ -27,6 +27,9 @@ using LCTYPE = std::uint32_t;
 using MciDevice = std::uint32_t;
 using MciError = std::uint32_t;
 
+// The methods are named for what they do, never after the Win32 calls they
+// forward to: windows.h defines those names as macros for their ...A forms,
+// which would rename the methods wherever it happens to be included first.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -39,22 +42,22 @@ public:
     // GetLocaleInfoA: copies the item with its terminating zero into buf and
     // returns the count including the zero; 0 on failure (also when it does
     // not fit in size characters).
-    virtual int GetLocaleInfo(LCID locale, LCTYPE item, char* buf, int size) = 0;
+    virtual int LocaleInfo(LCID locale, LCTYPE item, char* buf, int size) = 0;
     // CompareStringA: 1 less, 2 equal, 3 greater, 0 on failure. Lengths of -1
     // mean zero-terminated.
-    virtual int CompareString(LCID locale, std::uint32_t flags, const char* a, int lenA,
-                              const char* b, int lenB) = 0;
+    virtual int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA,
+                            const char* b, int lenB) = 0;
 
     // LoadStringA from the program's string table: copies at most size - 1
     // characters and a zero, returns the count copied (0 when absent).
-    virtual int LoadString(unsigned id, char* buf, int size) = 0;
+    virtual int LoadResourceString(unsigned id, char* buf, int size) = 0;
 
     // WinExec: a result of 31 or less is a failure.
     virtual unsigned WinExec(const char* commandLine, unsigned showCommand) = 0;
     // GetCommandLineA.
-    virtual std::string GetCommandLine() = 0;
+    virtual std::string CommandLine() = 0;
     // GetModuleFileNameA of the program itself.
-    virtual std::string GetModuleFileName() = 0;
+    virtual std::string ModulePath() = 0;
 
     // mciSendCommandA; params points at the command's parameter block.
     virtual MciError MciSendCommand(MciDevice device, std::uint32_t message,
@@ -63,14 +66,14 @@ public:
     virtual bool MciGetErrorString(MciError error, char* buf, unsigned size) = 0;
 
     // MessageBoxA; owner is an HWND (or null).
-    virtual int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) = 0;
+    virtual int SystemMessageBox(void* owner, const char* text, const char* caption, unsigned flags) = 0;
 
     // The calls below do nothing by default (no sound, no timer, no power
     // requests), so that a platform need not provide them.
 
     // PlaySoundA; resource names are looked up in the program itself. A null
     // sound stops the sound playing. False when the sound cannot start.
-    virtual bool PlaySound(const char* sound, std::uint32_t flags);
+    virtual bool PlaySystemSound(const char* sound, std::uint32_t flags);
 
     // The program's one wake-up timer: a waitable timer due at the given
     // local time, allowed to resume a sleeping machine. Setting it again

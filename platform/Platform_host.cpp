@@ -32,12 +32,12 @@ public:
         return lt;
     }
     LCID GetSystemDefaultLCID() override { return 0x0409; }
-    int GetLocaleInfo(LCID, LCTYPE, char* buf, int size) override {
+    int LocaleInfo(LCID, LCTYPE, char* buf, int size) override {
         if (buf && size > 0) buf[0] = '\0';
         return 0;
     }
     // Byte order, with NORM_IGNORECASE (1) folding ASCII letters.
-    int CompareString(LCID, std::uint32_t flags, const char* a, int lenA, const char* b, int lenB) override {
+    int CompareText(LCID, std::uint32_t flags, const char* a, int lenA, const char* b, int lenB) override {
         std::size_t la = lenA < 0 ? std::strlen(a) : static_cast<std::size_t>(lenA);
         std::size_t lb = lenB < 0 ? std::strlen(b) : static_cast<std::size_t>(lenB);
         for (std::size_t i = 0; i < la && i < lb; ++i) {
@@ -50,16 +50,16 @@ public:
         }
         return la < lb ? 1 : (la > lb ? 3 : 2);
     }
-    int LoadString(unsigned id, char* buf, int size) override { return LoadBuiltinString(id, buf, size); }
+    int LoadResourceString(unsigned id, char* buf, int size) override { return LoadBuiltinString(id, buf, size); }
     unsigned WinExec(const char*, unsigned) override { return 2; }  // file not found
-    std::string GetCommandLine() override { return "Dawnbell.exe"; }
-    std::string GetModuleFileName() override { return "Dawnbell.exe"; }
+    std::string CommandLine() override { return "Dawnbell.exe"; }
+    std::string ModulePath() override { return "Dawnbell.exe"; }
     MciError MciSendCommand(MciDevice, std::uint32_t, std::uintptr_t, void*) override { return 263; }
     bool MciGetErrorString(MciError, char* buf, unsigned size) override {
         if (buf && size > 0) buf[0] = '\0';
         return false;
     }
-    int MessageBox(void*, const char*, const char*, unsigned) override { return 1; }
+    int SystemMessageBox(void*, const char*, const char*, unsigned) override { return 1; }
 };
 
 }  // namespace

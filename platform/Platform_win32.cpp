@@ -18,21 +18,21 @@ public:
         return FromSystemTime(st);
     }
     LCID GetSystemDefaultLCID() override { return ::GetSystemDefaultLCID(); }
-    int GetLocaleInfo(LCID locale, LCTYPE item, char* buf, int size) override {
+    int LocaleInfo(LCID locale, LCTYPE item, char* buf, int size) override {
         return ::GetLocaleInfoA(locale, item, buf, size);
     }
-    int CompareString(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b,
-                      int lenB) override {
+    int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b,
+                    int lenB) override {
         return ::CompareStringA(locale, flags, a, lenA, b, lenB);
     }
-    int LoadString(unsigned id, char* buf, int size) override {
+    int LoadResourceString(unsigned id, char* buf, int size) override {
         return ::LoadStringA(::GetModuleHandleA(nullptr), id, buf, size);
     }
     unsigned WinExec(const char* commandLine, unsigned showCommand) override {
         return ::WinExec(commandLine, showCommand);
     }
-    std::string GetCommandLine() override { return ::GetCommandLineA(); }
-    std::string GetModuleFileName() override {
+    std::string CommandLine() override { return ::GetCommandLineA(); }
+    std::string ModulePath() override {
         // Grow the buffer until the whole path fits.
         std::string path(MAX_PATH, '\0');
         for (;;) {
@@ -52,10 +52,10 @@ public:
     bool MciGetErrorString(MciError error, char* buf, unsigned size) override {
         return LateMciGetErrorStringA(error, buf, size) != FALSE;
     }
-    int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override {
+    int SystemMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override {
         return ::MessageBoxA(static_cast<HWND>(owner), text, caption, flags);
     }
-    bool PlaySound(const char* sound, std::uint32_t flags) override {
+    bool PlaySystemSound(const char* sound, std::uint32_t flags) override {
         return LatePlaySoundA(sound, ::GetModuleHandleA(nullptr), flags) != FALSE;
     }
     bool SetWakeTimer(const LocalTime& due) override { return wakeTimer_.Set(due); }

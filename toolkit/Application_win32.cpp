@@ -36,7 +36,7 @@ TApplication::TApplication() : TComponent(nullptr) {
     handle_ = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               cx, cy, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
     ShowErrorReport = [this](const std::string& message) {
-        platform::Sys().MessageBox(handle_, message.c_str(), Title().c_str(), MB_OK | MB_ICONERROR);
+        platform::Sys().SystemMessageBox(handle_, message.c_str(), Title().c_str(), MB_OK | MB_ICONERROR);
     };
 }
 

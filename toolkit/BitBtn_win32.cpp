@@ -1,5 +1,6 @@
 #include "toolkit/BitBtn.h"
 
+#include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
 
@@ -137,11 +138,10 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) {
     bool disabled = (item.itemState & ODS_DISABLED) != 0 || !Enabled();
     bool focused = (item.itemState & ODS_FOCUS) != 0;
 
-    int saved = SaveDC(dc);
+    scoped::SavedDC saved(dc);
     // Round theme corners show the parent's colour.
-    HBRUSH back = CreateSolidBrush(ColorToRGB(Parent() ? Parent()->Color() : clBtnFace));
-    FillRect(dc, &r, back);
-    DeleteObject(back);
+    scoped::GdiObject back(CreateSolidBrush(ColorToRGB(Parent() ? Parent()->Color() : clBtnFace)));
+    FillRect(dc, &r, back.Get());
 
     DrawFrame(dc, r, pressed, disabled);
     DrawContent(dc, r, pressed, disabled, (item.itemState & ODS_NOACCEL) != 0);
@@ -152,7 +152,6 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) {
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &f);
     }
-    RestoreDC(dc, saved);
 }
 
 void TBitBtn::DrawFrame(HDC dc, RECT& r, bool pressed, bool disabled) {

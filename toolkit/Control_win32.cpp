@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/EnumProperty.h"
 #include "toolkit/WinControl.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -128,13 +129,8 @@ bool TControl::SetProperty(const std::string& name, const PropertyValue& value, 
     else if (name.compare(0, 5, "Font.") == 0) {
         if (!font_.SetProperty(name.substr(5), value)) return false;
     } else if (name == "Align") {
-        static const char* const names[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
-        const std::string& id = value.AsIdentifier();
-        int found = -1;
-        for (int i = 0; i < 6; ++i)
-            if (id == names[i]) found = i;
-        if (found < 0) throw EReadError("unknown alignment " + id);
-        SetAlign(static_cast<TAlign>(found));
+        SetAlign(EnumFromValue<TAlign>(value, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"},
+                                       "alignment"));
     } else if (name == "OnClick") {
         OnClick = binder.Handler<void(TComponent*)>(value);
     } else {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
 #include "toolkit/StartupTrace.h"
@@ -198,12 +199,12 @@ void TCustomEdit::AdjustHeight() {
     // changed at run time refits it.
     if (!autoSize_ || !HandleAllocated() || Loading()) return;
     STARTUP_PROBE("text measurement");
-    HDC dc = GetDC(handle_);
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(handle_, dc);
+    {
+        scoped::WindowDC dc(handle_);
+        scoped::SelectedObject font(dc.Get(), Font().Handle());
+        GetTextMetricsA(dc.Get(), &tm);
+    }
     int border = borderStyle_ == TBorderStyle::bsSingle ? 2 * GetSystemMetrics(SM_CYEDGE) + 4 : 0;
     SetHeight(tm.tmHeight + border);
 }

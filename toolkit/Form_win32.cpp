@@ -4,34 +4,21 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopedWin32.h"
 #include "res/StringIds.h"
 #include "toolkit/Application.h"
+#include "toolkit/EnumProperty.h"
 #include "toolkit/FormHints.h"
 #include "toolkit/Menus.h"
 #include "toolkit/StartupTrace.h"
 
 int ScreenPixelsPerInch() {
-    HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
+    scoped::WindowDC dc;
+    int ppi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
     return ppi > 0 ? ppi : 96;
 }
 
 namespace {
-struct DisabledWindows {
-    HWND self;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableWindow(HWND h, LPARAM l) {
-    auto* d = reinterpret_cast<DisabledWindows*>(l);
-    if (h != d->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
-        EnableWindow(h, FALSE);
-        d->windows.push_back(h);
-    }
-    return TRUE;
-}
-
 bool AnyHint(const TWinControl& parent) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         const TControl* c = parent.Controls(i);
@@ -288,8 +275,7 @@ int TForm::ShowModal() {
     HandleNeeded();
 
     // Every other visible, enabled window of the thread takes no input.
-    DisabledWindows disabled{handle_, {}};
-    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    scoped::DisabledWindows disabled(handle_);
 
     modal_ = true;
     modalResult_ = mrNone;
@@ -308,12 +294,11 @@ int TForm::ShowModal() {
     } catch (...) {
         modal_ = false;
         if (Application) Application->LeaveModal();
-        for (HWND h : disabled.windows) EnableWindow(h, TRUE);
         throw;
     }
     if (Application) Application->LeaveModal();
     // Re-enable before hiding, so that the system activates one of ours.
-    for (HWND h : disabled.windows) EnableWindow(h, TRUE);
+    disabled.Restore();
     modal_ = false;
     SetVisible(false);
     if (previous && IsWindow(previous)) SetActiveWindow(previous);
@@ -399,29 +384,16 @@ bool TForm::SetProperty(const std::string& name, const PropertyValue& value, Des
         if (v <= 0) throw EReadError("PixelsPerInch must be positive");
         SetPixelsPerInch(v);
     } else if (name == "BorderStyle") {
-        static const char* const names[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-        const std::string& id = value.AsIdentifier();
-        int found = -1;
-        for (int i = 0; i < 6; ++i)
-            if (id == names[i]) found = i;
-        if (found < 0) throw EReadError("unknown border style " + id);
-        SetBorderStyle(static_cast<TBorderStyle>(found));
+        SetBorderStyle(EnumFromValue<TBorderStyle>(
+            value, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}, "border style"));
     } else if (name == "BorderIcons") {
         unsigned icons = 0;
-        for (const PropertyValue& item : value.AsList()) {
-            const std::string& id = item.AsIdentifier();
-            if (id == "biSystemMenu") icons |= biSystemMenu;
-            else if (id == "biMinimize") icons |= biMinimize;
-            else if (id == "biMaximize") icons |= biMaximize;
-            else if (id == "biHelp") icons |= biHelp;
-            else throw EReadError("unknown border icon " + id);
-        }
+        // biSystemMenu, biMinimize, biMaximize and biHelp are bits 0 to 3.
+        for (const PropertyValue& item : value.AsList())
+            icons |= 1u << EnumFromValue(item, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}, "border icon");
         SetBorderIcons(icons);
     } else if (name == "FormStyle") {
-        const std::string& id = value.AsIdentifier();
-        if (id == "fsNormal") SetFormStyle(TFormStyle::fsNormal);
-        else if (id == "fsStayOnTop") SetFormStyle(TFormStyle::fsStayOnTop);
-        else throw EReadError("unknown form style " + id);
+        SetFormStyle(EnumFromValue<TFormStyle>(value, {"fsNormal", "fsStayOnTop"}, "form style"));
     } else if (name == "Menu") {
         // The menu is read after the form's own properties.
         menuName_ = value.AsIdentifier();

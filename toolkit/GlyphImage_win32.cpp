@@ -1,5 +1,6 @@
 #include "toolkit/GlyphImage.h"
 
+#include "platform/ScopedWin32.h"
 #include "platform/SystemLibraries.h"
 #include "toolkit/StartupTrace.h"
 
@@ -19,11 +20,9 @@ void TGlyphImage::Adopt(HBITMAP bitmap) {
         int n = bm.bmWidth / bm.bmHeight;
         if (n >= 1 && n <= 4) numGlyphs_ = n;
     }
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap_);
-    transparent_ = GetPixel(dc, 0, bm.bmHeight - 1);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    scoped::MemoryDC dc(nullptr);
+    scoped::SelectedObject selected(dc.Get(), bitmap_);
+    transparent_ = GetPixel(dc.Get(), 0, bm.bmHeight - 1);
 }
 
 bool TGlyphImage::LoadResource(const std::string& name) {
@@ -58,8 +57,9 @@ SIZE TGlyphImage::ImageSize() const {
 void TGlyphImage::Draw(HDC dc, int x, int y, Index state) const {
     if (!bitmap_) return;
     SIZE s = ImageSize();
-    HDC src = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(src, bitmap_);
+    scoped::MemoryDC source(dc);
+    HDC src = source.Get();
+    scoped::SelectedObject selected(src, bitmap_);
     if (state < numGlyphs_) {
         platform::LateTransparentBlt(dc, x, y, s.cx, s.cy, src, state * s.cx, 0, s.cx, s.cy, transparent_);
     } else if (state != giDisabled) {
@@ -67,22 +67,18 @@ void TGlyphImage::Draw(HDC dc, int x, int y, Index state) const {
     } else {
         // No disabled image: the normal image's shape, embossed. The mask is
         // white where the image is transparent and black where it draws.
-        HDC maskDc = CreateCompatibleDC(dc);
-        HBITMAP mask = CreateBitmap(s.cx, s.cy, 1, 1, nullptr);
-        HGDIOBJ oldMask = SelectObject(maskDc, mask);
-        SetBkColor(src, transparent_);
-        BitBlt(maskDc, 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
-        SelectObject(maskDc, oldMask);
-        DeleteDC(maskDc);
+        scoped::GdiObject mask(CreateBitmap(s.cx, s.cy, 1, 1, nullptr));
+        {
+            scoped::MemoryDC maskDc(dc);
+            scoped::SelectedObject maskSelected(maskDc.Get(), mask.Get());
+            SetBkColor(src, transparent_);
+            BitBlt(maskDc.Get(), 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
+        }
         // Monochrome bitmaps draw black as text colour: the image part.
-        int saved = SaveDC(dc);
+        scoped::SavedDC saved(dc);
         SetBkColor(dc, RGB(255, 255, 255));
         SetTextColor(dc, RGB(0, 0, 0));
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(mask), 0, x, y, s.cx, s.cy,
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(mask.Get()), 0, x, y, s.cx, s.cy,
                    DST_BITMAP | DSS_DISABLED);
-        RestoreDC(dc, saved);
-        DeleteObject(mask);
     }
-    SelectObject(src, old);
-    DeleteDC(src);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 #include "toolkit/StartupTrace.h"
 
 COLORREF ColorToRGB(TColor c) {
@@ -171,14 +172,14 @@ HFONT MakeFont(const std::string& name, int height, unsigned style) {
         // fewer sizes of it than the window was designed with) takes a
         // scalable face of the same kind instead, in the raster face's
         // proportions, so that texts keep the width they were laid out for.
-        HDC dc = GetDC(nullptr);
+        scoped::WindowDC screen;
+        HDC dc = screen.Get();
         if (int width = RasterStandInWidth(dc, handle, -height)) {
             if (HFONT scalable = ScalableSansFont(dc, lf, width)) {
                 DeleteObject(handle);
                 handle = scalable;
             }
         }
-        ReleaseDC(nullptr, dc);
     }
     return handle;
 }

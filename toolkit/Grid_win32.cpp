@@ -5,6 +5,8 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopeExit.h"
+#include "platform/ScopedWin32.h"
 #include "res/StringIds.h"
 #include "toolkit/DescriptionReader.h"
 
@@ -24,9 +26,8 @@ bool NewStyleControls() { return LOBYTE(LOWORD(GetVersion())) >= 4; }
 
 void Fill(HDC dc, const RECT& r, COLORREF color) {
     if (r.right <= r.left || r.bottom <= r.top) return;
-    HBRUSH b = CreateSolidBrush(color);
-    FillRect(dc, &r, b);
-    DeleteObject(b);
+    scoped::GdiObject b(CreateSolidBrush(color));
+    FillRect(dc, &r, b.Get());
 }
 
 RECT ToRect(const GridPixels& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
@@ -40,18 +41,6 @@ std::vector<int> ShownIndices(int count, int fixed, int first, Visible visible) 
     for (int i = first; i < count && visible(i); ++i) shown.push_back(i);
     return shown;
 }
-
-// Sets a pointer for the duration of a scope, also when it is left by an error.
-class ScopedCanvas {
-public:
-    ScopedCanvas(HDC& slot, HDC dc) : slot_(slot) { slot_ = dc; }
-    ~ScopedCanvas() { slot_ = nullptr; }
-    ScopedCanvas(const ScopedCanvas&) = delete;
-    ScopedCanvas& operator=(const ScopedCanvas&) = delete;
-
-private:
-    HDC& slot_;
-};
 
 }  // namespace
 
@@ -216,7 +205,7 @@ void TCustomGrid::FocusCell(int col, int row, bool moveAnchor) {
 
 void TCustomGrid::Paint(HDC dc, const RECT& dirty) {
     SyncClientSize();
-    const int saved = SaveDC(dc);
+    scoped::SavedDC saved(dc);
     SelectObject(dc, Font().Handle());
     SetBkMode(dc, OPAQUE);
     const int line = core_.GridLineWidth();
@@ -237,7 +226,6 @@ void TCustomGrid::Paint(HDC dc, const RECT& dirty) {
     const COLORREF background = ColorToRGB(Color());
     Fill(dc, RECT{right, 0, core_.ClientWidth(), core_.ClientHeight()}, background);
     Fill(dc, RECT{0, bottom, right, core_.ClientHeight()}, background);
-    RestoreDC(dc, saved);
 }
 
 void TCustomGrid::PaintOneCell(HDC dc, TGridCoord c, const RECT& rect) {
@@ -264,7 +252,9 @@ void TCustomGrid::PaintOneCell(HDC dc, TGridCoord c, const RECT& rect) {
     SetTextColor(dc, text);
     SetBkColor(dc, brush);
     {
-        ScopedCanvas canvas(canvas_, dc);
+        // The canvas is the cell's only while it paints, also when it throws.
+        canvas_ = dc;
+        ScopeExit clear([this] { canvas_ = nullptr; });
         PaintCell(c.col, c.row, rect, state);
     }
     if (fixed && ctl3D_) {

@@ -1,6 +1,7 @@
 #include "toolkit/Image.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/StartupTrace.h"
 
@@ -104,8 +105,9 @@ void TImage::Paint(HDC dc) {
         DrawIconEx(dc, dest.left, dest.top, icon_, w, h, 0, nullptr, DI_NORMAL);
         return;
     }
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap_);
+    scoped::MemoryDC source(dc);
+    HDC memory = source.Get();
+    scoped::SelectedObject selected(memory, bitmap_);
     if (w == size.cx && h == size.cy) {
         BitBlt(dc, dest.left, dest.top, w, h, memory, 0, 0, SRCCOPY);
     } else {
@@ -117,8 +119,6 @@ void TImage::Paint(HDC dc) {
         SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
         SetStretchBltMode(dc, mode);
     }
-    SelectObject(memory, old);
-    DeleteDC(memory);
 }
 
 bool TImage::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {

@@ -1,5 +1,6 @@
 #include "toolkit/Label.h"
 
+#include "platform/ScopedWin32.h"
 #include "toolkit/EnumProperty.h"
 #include "toolkit/StartupTrace.h"
 #include "toolkit/WinControl.h"
@@ -89,12 +90,12 @@ void TLabel::AdjustSize() {
     // An empty caption still takes the height of one line.
     const std::string text = GetText().empty() ? std::string(" ") : GetText();
     STARTUP_PROBE("text measurement");
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawTextFlags() | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    {
+        scoped::WindowDC dc;
+        scoped::SelectedObject font(dc.Get(), Font().Handle());
+        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DrawTextFlags() | DT_CALCRECT);
+    }
     // A right-aligned label grows to the left, so that its text stays put.
     int left = alignment_ == TAlignment::taRightJustify ? Left() + Width() - r.right : Left();
     SetBounds(left, Top(), r.right, r.bottom);
@@ -111,9 +112,8 @@ void TLabel::Paint(HDC dc) {
     RECT r = BoundsRect();
     if (!transparent_) {
         TColor back = parentColor_ && Parent() ? Parent()->Color() : Color();
-        HBRUSH brush = CreateSolidBrush(ColorToRGB(back));
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
+        scoped::GdiObject brush(CreateSolidBrush(ColorToRGB(back)));
+        FillRect(dc, &r, brush.Get());
     }
     const std::string& text = GetText();
     if (text.empty()) return;

@@ -1,6 +1,7 @@
 #include "toolkit/Panel.h"
 
 
+#include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
 
@@ -102,7 +103,7 @@ void TPanel::PaintPanel(HDC dc) {
 
     const std::string& caption = GetText();
     if (!caption.empty()) {
-        int saved = SaveDC(dc);
+        scoped::SavedDC saved(dc);
         SelectObject(dc, Font().Handle());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
@@ -110,7 +111,6 @@ void TPanel::PaintPanel(HDC dc) {
         if (alignment_ == TAlignment::taCenter) format |= DT_CENTER;
         else if (alignment_ == TAlignment::taRightJustify) format |= DT_RIGHT;
         DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, format);
-        RestoreDC(dc, saved);
     }
     PaintGraphicChildren(dc);
 }

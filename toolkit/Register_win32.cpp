@@ -17,6 +17,7 @@
 #include "toolkit/TabbedNotebook.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/SpeedButton.h"
+#include "toolkit/Timer.h"
 
 void RegisterToolkitComponents() {
     // Standard controls register here as they are written.
@@ -39,4 +40,5 @@ void RegisterToolkitComponents() {
     ComponentRegistry::Instance().Register<TBitBtn>("TBitBtn");
     ComponentRegistry::Instance().Register<TMainMenu>("TMainMenu");
     ComponentRegistry::Instance().Register<TMenuItem>("TMenuItem");
+    ComponentRegistry::Instance().Register<TTimer>("TTimer");
 }

@@ -2,6 +2,7 @@
 #include "toolkit/SpeedButton.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ScopedWin32.h"
 #include "platform/SystemLibraries.h"
 #include "toolkit/DescriptionReader.h"
 
@@ -14,12 +15,9 @@ const DWORD kRopBrushWhereBlack = 0x00B8074A;
 COLORREF BottomLeftPixel(HBITMAP bitmap) {
     BITMAP bm{};
     if (!GetObjectA(bitmap, sizeof bm, &bm) || bm.bmHeight <= 0) return 0;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    COLORREF c = GetPixel(dc, 0, bm.bmHeight - 1);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return c;
+    scoped::MemoryDC dc(nullptr);
+    scoped::SelectedObject selected(dc.Get(), bitmap);
+    return GetPixel(dc.Get(), 0, bm.bmHeight - 1);
 }
 
 }  // namespace
@@ -94,16 +92,18 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y) {
     if (state_ == TButtonState::bsDisabled && numGlyphs_ > 1) index = 1;
     else if (state_ == TButtonState::bsDown && numGlyphs_ > 2) index = 2;
 
-    HDC src = CreateCompatibleDC(dc);
-    HGDIOBJ oldSrc = SelectObject(src, glyph_);
+    scoped::MemoryDC source(dc);
+    HDC src = source.Get();
+    scoped::SelectedObject selected(src, glyph_);
     if (state_ != TButtonState::bsDisabled || numGlyphs_ > 1) {
         platform::LateTransparentBlt(dc, x, y, w, h, src, index * w, 0, w, h, transparent_);
     } else {
         // No disabled image: emboss the glyph's shape, a highlight shifted
         // right and down under a shadow.
-        HDC maskDc = CreateCompatibleDC(dc);
-        HBITMAP mask = CreateBitmap(w, h, 1, 1, nullptr);
-        HGDIOBJ oldMask = SelectObject(maskDc, mask);
+        scoped::MemoryDC maskSource(dc);
+        HDC maskDc = maskSource.Get();
+        scoped::GdiObject mask(CreateBitmap(w, h, 1, 1, nullptr));
+        scoped::SelectedObject maskSelected(maskDc, mask.Get());
         SetBkColor(src, transparent_);
         BitBlt(maskDc, 0, 0, w, h, src, 0, 0, SRCCOPY);  // white where transparent
         COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
@@ -115,12 +115,7 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y) {
         SelectObject(dc, oldBrush);
         SetBkColor(dc, oldBk);
         SetTextColor(dc, oldText);
-        SelectObject(maskDc, oldMask);
-        DeleteObject(mask);
-        DeleteDC(maskDc);
     }
-    SelectObject(src, oldSrc);
-    DeleteDC(src);
 }
 
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -154,14 +149,8 @@ void TSpeedButton::MouseCaptureLost() {
 
 bool TSpeedButton::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {
     if (name == "Glyph") {
-        HBITMAP b = LoadBitmapResource(value.AsString());
-        try {
-            SetGlyph(b);
-        } catch (...) {
-            DeleteObject(b);
-            throw;
-        }
-        DeleteObject(b);
+        scoped::GdiObject b(LoadBitmapResource(value.AsString()));
+        SetGlyph(b.Get());
     } else if (name == "NumGlyphs") {
         SetNumGlyphs(value.AsInt());
     } else {

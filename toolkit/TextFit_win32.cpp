@@ -1,13 +1,13 @@
 #include "toolkit/TextFit.h"
 
+#include "platform/ScopedWin32.h"
+
 int TextWidth(HFONT font, const std::string& text, UINT format) {
     if (text.empty()) return 0;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    scoped::WindowDC dc;
+    scoped::SelectedObject selected(dc.Get(), font);
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_CALCRECT);
     return r.right - r.left;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScopedWin32.h"
 #include "toolkit/Control.h"
 
 struct TCreateParams {
@@ -121,7 +122,7 @@ private:
     WNDPROC nativeProc_ = nullptr;
     int tabOrder_ = -1;
     bool tabStop_ = false;
-    HBRUSH brush_ = nullptr;
+    scoped::GdiObject<HBRUSH> brush_;
     COLORREF brushColor_ = 0;
 };
 

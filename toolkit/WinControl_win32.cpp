@@ -7,6 +7,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopedWin32.h"
 #include "res/StringIds.h"
 #include "toolkit/Application.h"
 #include "toolkit/DescriptionReader.h"
@@ -101,7 +102,6 @@ TWinControl::~TWinControl() {
     controls_.clear();
     captureControl_ = nullptr;
     TWinControl::DestroyHandle();
-    if (brush_) DeleteObject(brush_);
 }
 
 void TWinControl::Bind(HWND h) {
@@ -191,11 +191,10 @@ bool TWinControl::Notification(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 HBRUSH TWinControl::ColorBrush() {
     COLORREF rgb = ColorToRGB(Color());
     if (!brush_ || rgb != brushColor_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(rgb);
+        brush_.Reset(CreateSolidBrush(rgb));
         brushColor_ = rgb;
     }
-    return brush_;
+    return brush_.Get();
 }
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -244,11 +243,10 @@ void TWinControl::SetExStyleBit(DWORD bit, bool on) {
 void TWinControl::PaintGraphicChildren(HDC dc) {
     for (TControl* c : controls_) {
         if (c->IsWindowed() || !c->Visible()) continue;
-        int saved = SaveDC(dc);
+        scoped::SavedDC saved(dc);
         RECT r = c->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         c->Paint(dc);
-        RestoreDC(dc, saved);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "datetime/LocalClock.h"
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"
+#include "platform/ScopeExit.h"
 #include "res/StringIds.h"
 
 namespace widgets {
@@ -29,18 +30,6 @@ SplitFields Split(datetime::DateTime value) {
     datetime::SplitDate(value, y, m, d);
     return {y, m, d};
 }
-
-// Clears InLayout on every way out of Relayout, exceptions included.
-class LayoutGuard {
-public:
-    explicit LayoutGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~LayoutGuard() { flag_ = false; }
-    LayoutGuard(const LayoutGuard&) = delete;
-    LayoutGuard& operator=(const LayoutGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -124,7 +113,9 @@ int CalendarCore::DaysInCurrentMonth() const {
 bool CalendarCore::YearIsLeap(int year) const { return datetime::LeapYear(YearInCycle(year)); }
 
 void CalendarCore::Relayout() {
-    LayoutGuard guard(inLayout_);
+    // InLayout is cleared on every way out, exceptions included.
+    inLayout_ = true;
+    ScopeExit done([this] { inLayout_ = false; });
     const SplitFields f = Split(selectedDate_);
     const datetime::DateTime first = EncodeDate(f.year, f.month, 1);
     // Day 1 falls in column k - 1, or in the last column when k is 0; 2 - 0

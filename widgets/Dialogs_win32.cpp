@@ -6,7 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ScopeExit.h"
 #include "platform/Platform.h"
+#include "platform/ScopedWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Image.h"
@@ -20,56 +22,7 @@ namespace {
 
 std::string ApplicationTitle() { return Application ? Application->Title() : std::string(); }
 
-// The screen's device context with a font selected, for measuring text.
-class MeasureDC {
-public:
-    explicit MeasureDC(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
-    ~MeasureDC() {
-        SelectObject(dc_, old_);
-        ReleaseDC(nullptr, dc_);
-    }
-    MeasureDC(const MeasureDC&) = delete;
-    MeasureDC& operator=(const MeasureDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 LayoutSize Extent(const SIZE& s) { return {static_cast<int>(s.cx), static_cast<int>(s.cy)}; }
-
-struct DisabledWindows {
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableOne(HWND h, LPARAM l) {
-    if (IsWindowVisible(h) && IsWindowEnabled(h)) {
-        reinterpret_cast<DisabledWindows*>(l)->windows.push_back(h);
-        EnableWindow(h, FALSE);
-    }
-    return TRUE;
-}
-
-// Disables the thread's visible, enabled top-level windows for its life;
-// gives them back, and the activation, however the scope ends.
-class WindowsDisabled {
-public:
-    WindowsDisabled() : active_(GetActiveWindow()) {
-        EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled_));
-    }
-    ~WindowsDisabled() {
-        for (HWND h : disabled_.windows)
-            if (IsWindow(h)) EnableWindow(h, TRUE);
-        if (active_ && IsWindow(active_)) SetActiveWindow(active_);
-    }
-    WindowsDisabled(const WindowsDisabled&) = delete;
-    WindowsDisabled& operator=(const WindowsDisabled&) = delete;
-
-private:
-    HWND active_;
-    DisabledWindows disabled_;
-};
 
 void ShowErrorText(const std::string& text) { ShowMessageBox(text, ApplicationTitle(), MB_ICONERROR); }
 
@@ -94,7 +47,9 @@ TMessageForm* BuildMessageForm(const std::string& text, MessageKind kind, Messag
 
     MessageLayout layout;
     {
-        MeasureDC dc(form->Font().Handle());
+        // The screen's device context with the form's font, for measuring.
+        scoped::WindowDC dc;
+        scoped::SelectedObject font(dc.Get(), form->Font().Handle());
         SIZE sample{};
         GetTextExtentPoint32A(dc.Get(), kAverageCharSample, static_cast<int>(std::strlen(kAverageCharSample)), &sample);
         const UINT flags = TMessageText::DrawTextFlags() | DT_CALCRECT;
@@ -158,9 +113,15 @@ int MessageDialog(const std::string& text, MessageKind kind, MessageButtons butt
 }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-    WindowsDisabled disabled;
+    // The thread's windows are disabled while the box is up; they, and the
+    // activation, come back however the call ends.
+    HWND active = GetActiveWindow();
+    ScopeExit reactivate([active] {
+        if (active && IsWindow(active)) SetActiveWindow(active);
+    });
+    scoped::DisabledWindows disabled;
     void* owner = Application ? Application->Handle() : nullptr;
-    return platform::Sys().MessageBox(owner, text.c_str(), caption.c_str(), flags & 0xFFFFu);
+    return platform::Sys().SystemMessageBox(owner, text.c_str(), caption.c_str(), flags & 0xFFFFu);
 }
 
 void ReportError(const std::exception& error) { ShowErrorText(std::string(error.what()) + "."); }

@@ -3,8 +3,9 @@
 // window, speed button and interval timer.
 #include "widgets/Spin.h"
 
-#include "media/Timer.h"
+#include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/Timer.h"
 
 using widgets::SpinArrow;
 
@@ -167,14 +168,8 @@ void TSpinButton::SetGlyphOf(TTimerSpeedButton* arrow, HBITMAP bitmap, const cha
         arrow->SetNumGlyphs(widgets::GlyphImageCount(bm.bmWidth, bm.bmHeight, arrow->NumGlyphs()));
         return;
     }
-    HBITMAP own = LoadBitmapA(GetModuleHandleA(nullptr), builtIn);
-    try {
-        arrow->SetGlyph(own);
-    } catch (...) {
-        if (own) DeleteObject(own);
-        throw;
-    }
-    if (own) DeleteObject(own);
+    scoped::GdiObject own(LoadBitmapA(GetModuleHandleA(nullptr), builtIn));
+    arrow->SetGlyph(own.Get());
     arrow->SetNumGlyphs(1);
     arrow->Invalidate();
 }
@@ -275,15 +270,9 @@ bool TSpinButton::SetProperty(const std::string& name, const PropertyValue& valu
     if (name == "UpGlyph" || name == "DownGlyph") {
         // A bitmap resource by name; an empty name keeps the built-in arrow.
         const std::string& resource = value.AsString();
-        HBITMAP b = resource.empty() ? nullptr : LoadBitmapResource(resource);
-        try {
-            if (name == "UpGlyph") SetUpGlyph(b);
-            else SetDownGlyph(b);
-        } catch (...) {
-            if (b) DeleteObject(b);
-            throw;
-        }
-        if (b) DeleteObject(b);
+        scoped::GdiObject b(resource.empty() ? nullptr : LoadBitmapResource(resource));
+        if (name == "UpGlyph") SetUpGlyph(b.Get());
+        else SetDownGlyph(b.Get());
     } else if (name == "OnUpClick") {
         OnUpClick = binder.Handler<void(TComponent*)>(value);
     } else if (name == "OnDownClick") {

@@ -20,7 +20,7 @@ void FakePlatform::SetNow(int y, int mo, int d, int h, int mi, int s, int ms) {
     now.dayOfWeek = static_cast<std::uint16_t>((yy + yy / 4 - yy / 100 + yy / 400 + t[mo - 1] + d) % 7);
 }
 
-int FakePlatform::GetLocaleInfo(platform::LCID, platform::LCTYPE item, char* buf, int size) {
+int FakePlatform::LocaleInfo(platform::LCID, platform::LCTYPE item, char* buf, int size) {
     auto it = locale.find(item);
     if (it == locale.end()) return 0;
     int need = static_cast<int>(it->second.size()) + 1;
@@ -29,8 +29,8 @@ int FakePlatform::GetLocaleInfo(platform::LCID, platform::LCTYPE item, char* buf
     return need;
 }
 
-int FakePlatform::CompareString(platform::LCID, std::uint32_t flags, const char* a, int lenA,
-                                const char* b, int lenB) {
+int FakePlatform::CompareText(platform::LCID, std::uint32_t flags, const char* a, int lenA,
+                              const char* b, int lenB) {
     std::size_t la = lenA < 0 ? std::strlen(a) : static_cast<std::size_t>(lenA);
     std::size_t lb = lenB < 0 ? std::strlen(b) : static_cast<std::size_t>(lenB);
     for (std::size_t i = 0; i < la && i < lb; ++i) {
@@ -44,7 +44,7 @@ int FakePlatform::CompareString(platform::LCID, std::uint32_t flags, const char*
     return la < lb ? 1 : (la > lb ? 3 : 2);
 }
 
-int FakePlatform::LoadString(unsigned id, char* buf, int size) {
+int FakePlatform::LoadResourceString(unsigned id, char* buf, int size) {
     auto it = strings.find(id);
     if (it == strings.end()) return platform::LoadBuiltinString(id, buf, size);
     if (!buf || size <= 0) return 0;
@@ -75,13 +75,13 @@ bool FakePlatform::MciGetErrorString(platform::MciError error, char* buf, unsign
     return true;
 }
 
-int FakePlatform::MessageBox(void* owner, const char* text, const char* caption, unsigned flags) {
+int FakePlatform::SystemMessageBox(void* owner, const char* text, const char* caption, unsigned flags) {
     boxes.push_back({owner, text ? text : "", caption ? caption : "", flags});
     if (onMessageBox) onMessageBox();
     return messageBoxAnswer;
 }
 
-bool FakePlatform::PlaySound(const char* sound, std::uint32_t flags) {
+bool FakePlatform::PlaySystemSound(const char* sound, std::uint32_t flags) {
     sounds.push_back({sound ? sound : "", flags});
     return playSoundResult;
 }

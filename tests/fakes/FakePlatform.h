@@ -72,18 +72,18 @@ public:
 
     platform::LocalTime GetLocalTime() override { return now; }
     platform::LCID GetSystemDefaultLCID() override { return lcid; }
-    int GetLocaleInfo(platform::LCID, platform::LCTYPE item, char* buf, int size) override;
-    int CompareString(platform::LCID, std::uint32_t flags, const char* a, int lenA, const char* b,
-                      int lenB) override;
-    int LoadString(unsigned id, char* buf, int size) override;
+    int LocaleInfo(platform::LCID, platform::LCTYPE item, char* buf, int size) override;
+    int CompareText(platform::LCID, std::uint32_t flags, const char* a, int lenA, const char* b,
+                    int lenB) override;
+    int LoadResourceString(unsigned id, char* buf, int size) override;
     unsigned WinExec(const char* cmd, unsigned show) override;
-    std::string GetCommandLine() override { return commandLine; }
-    std::string GetModuleFileName() override { return moduleFileName; }
+    std::string CommandLine() override { return commandLine; }
+    std::string ModulePath() override { return moduleFileName; }
     platform::MciError MciSendCommand(platform::MciDevice device, std::uint32_t message,
                                       std::uintptr_t flags, void* params) override;
     bool MciGetErrorString(platform::MciError error, char* buf, unsigned size) override;
-    int MessageBox(void* owner, const char* text, const char* caption, unsigned flags) override;
-    bool PlaySound(const char* sound, std::uint32_t flags) override;
+    int SystemMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override;
+    bool PlaySystemSound(const char* sound, std::uint32_t flags) override;
     bool SetWakeTimer(const platform::LocalTime& due) override;
     void CancelWakeTimer() override { wakeTimerSet = false; }
     std::uint32_t SetThreadExecutionState(std::uint32_t flags) override;

@@ -152,7 +152,7 @@ TEST_F(LocaleSettings, LocaleTextTakesAtMost255Characters) {
 
     // A platform that claims more than the buffer holds is not believed.
     struct Boastful : fakes::FakePlatform {
-        int GetLocaleInfo(platform::LCID, platform::LCTYPE, char* buf, int size) override {
+        int LocaleInfo(platform::LCID, platform::LCTYPE, char* buf, int size) override {
             std::memset(buf, 'q', static_cast<std::size_t>(size));
             return 100000;
         }

@@ -23,11 +23,11 @@
 #include "datetime/DateTime.h"
 #include "datetime/FormatSettings.h"
 #include "fakes/FakePlatform.h"
-#include "media/Timer.h"
 #include "toolkit/Application.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Timer.h"
 #include "win32/AlarmFixture.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "media/Timer.h"
 #include "platform/Exceptions.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Timer.h"
 #include "widgets/Spin.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "fakes/FakePlatform.h"
-#include "media/Timer.h"
 #include "platform/Exceptions.h"
 #include "toolkit/Application.h"
 #include "toolkit/DescriptionReader.h"
+#include "toolkit/Timer.h"
 
 namespace {
 

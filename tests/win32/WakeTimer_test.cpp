@@ -158,14 +158,14 @@ TEST(WakeTimerTest, TheBuiltinSoundIsAShortLoopableWaveThatTheSystemPlays) {
     // An earlier play's capture stays until the device opens again: gone
     // first, so that only this play's sound is counted below.
     DeleteFileA(wavetest::capture.file.c_str());
-    ASSERT_TRUE(platform::Sys().PlaySound("ALARMSOUND", SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
+    ASSERT_TRUE(platform::Sys().PlaySystemSound("ALARMSOUND", SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT));
     // Played on while the program goes on: more than two passes of the loop,
     // however fast or slow the test's audio output plays them.
     for (DWORD start = GetTickCount();
          wavetest::CapturedSamples(wavetest::capture.file).size() < 2 * pcm.size() + 800 &&
          GetTickCount() - start < 20000;)
         Sleep(50);
-    EXPECT_TRUE(platform::Sys().PlaySound(nullptr, 0));
+    EXPECT_TRUE(platform::Sys().PlaySystemSound(nullptr, 0));
     Sleep(300);
     const std::size_t stopped = wavetest::CapturedSamples(wavetest::capture.file).size();
     Sleep(500);
@@ -185,7 +185,7 @@ TEST(WakeTimerTest, TheBuiltinSoundIsAShortLoopableWaveThatTheSystemPlays) {
                             [](unsigned char b) { return b == 128; }));
 
     // A name that is not there plays nothing, not the system's default.
-    EXPECT_FALSE(platform::Sys().PlaySound("NOSUCHSOUND", SND_RESOURCE | SND_SYNC | SND_NODEFAULT));
+    EXPECT_FALSE(platform::Sys().PlaySystemSound("NOSUCHSOUND", SND_RESOURCE | SND_SYNC | SND_NODEFAULT));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "media/Timer.h"
+#include "toolkit/Timer.h"
 
 #include "platform/Exceptions.h"
 #include "platform/Platform.h"

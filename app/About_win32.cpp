@@ -4,8 +4,6 @@
 
 TAboutFrm* AboutFrm = nullptr;
 
-void TAboutFrm::RegisterHandlers(HandlerTable& h) {
-    FORM_HANDLER(h, BitBtn1Click);
-}
+void TAboutFrm::RegisterHandlers(HandlerTable& h) { FORM_HANDLER(h, BitBtn1Click); }
 
 void TAboutFrm::BitBtn1Click(TComponent*) { Close(); }

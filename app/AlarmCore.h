@@ -114,9 +114,9 @@ private:
     Moment timeOfDay_ = 0;  // daily
     std::string caption_ = "Dawnbell";
     datetime::DateTime lastFired_ = 0;
-    Moment due_ = 0;         // next due moment while watching
-    Moment firingDue_ = 0;   // the due moment the firing rings for
-    Moment covered_ = 0;     // the latest daily due moment its rings covered
+    Moment due_ = 0;        // next due moment while watching
+    Moment firingDue_ = 0;  // the due moment the firing rings for
+    Moment covered_ = 0;    // the latest daily due moment its rings covered
     Moment snoozeEnd_ = 0;
     State askedFrom_ = State::Idle;
     bool wakeSet_ = false;

@@ -4,8 +4,6 @@
 
 TRemindersFrm* RemindersFrm = nullptr;
 
-void TRemindersFrm::RegisterHandlers(HandlerTable& h) {
-    FORM_HANDLER(h, OKBtnClick);
-}
+void TRemindersFrm::RegisterHandlers(HandlerTable& h) { FORM_HANDLER(h, OKBtnClick); }
 
 void TRemindersFrm::OKBtnClick(TComponent*) { Close(); }

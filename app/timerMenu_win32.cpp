@@ -15,9 +15,7 @@ const char kHelpFailed[] = "Could not launch NOTEPAD.EXE.  Please read dbhelp.tx
 const char kNewFailed[] = "Could not launch Dawnbell.exe.";
 
 // WinExec answers 31 or less when it could not start the program.
-bool Launch(const std::string& commandLine) {
-    return platform::Sys().WinExec(commandLine.c_str(), SW_RESTORE) > 31;
-}
+bool Launch(const std::string& commandLine) { return platform::Sys().WinExec(commandLine.c_str(), SW_RESTORE) > 31; }
 }  // namespace
 
 void TTimerFrm::RegisterMenuHandlers(HandlerTable& h) {

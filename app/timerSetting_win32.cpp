@@ -77,8 +77,8 @@ void TTimerFrm::UseDailyChkClick(TComponent* sender) {
     DailyAlarmPnl->SetVisible(daily);
     // What the panel covers is hidden too: Tab, the arrow keys and screen
     // readers never reach a calendar that cannot be seen.
-    for (TControl* covered : {static_cast<TControl*>(MonthNamePnl), static_cast<TControl*>(DayCal),
-                              static_cast<TControl*>(MonthSel)})
+    for (TControl* covered :
+         {static_cast<TControl*>(MonthNamePnl), static_cast<TControl*>(DayCal), static_cast<TControl*>(MonthSel)})
         covered->SetVisible(!daily);
     SetCurrentStr(this);
 }

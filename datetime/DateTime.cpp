@@ -23,8 +23,7 @@ constexpr std::array<std::uint16_t, 12> DaysBefore(const MonthRow& lengths) {
     for (std::size_t i = 1; i < 12; ++i) before[i] = static_cast<std::uint16_t>(before[i - 1] + lengths[i - 1]);
     return before;
 }
-constexpr std::array<std::uint16_t, 12> kDaysBefore[2] = {DaysBefore(kMonthLengths[0]),
-                                                          DaysBefore(kMonthLengths[1])};
+constexpr std::array<std::uint16_t, 12> kDaysBefore[2] = {DaysBefore(kMonthLengths[0]), DaysBefore(kMonthLengths[1])};
 
 constexpr std::int32_t DayNumberOf(int year, int month, int day) {
     const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -60,16 +59,15 @@ DateTime MakeDate(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
     return value;
 }
 
-bool TryMakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                 std::uint16_t millisecond, DateTime& out) {
+bool TryMakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second, std::uint16_t millisecond,
+                 DateTime& out) {
     if (hour > 23 || minute > 59 || second > 59 || millisecond > 999) return false;
     const std::uint32_t ms = hour * 3600000u + minute * 60000u + second * 1000u + millisecond;
     out = MillisToDayFraction(ms);
     return true;
 }
 
-DateTime MakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                  std::uint16_t millisecond) {
+DateTime MakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second, std::uint16_t millisecond) {
     DateTime value = 0;
     if (!TryMakeTime(hour, minute, second, millisecond, value))
         throw EConvertError(platform::LoadStr(res::STimeEncodeError));
@@ -140,16 +138,16 @@ void SplitDate(const DayStamp& stamp, std::uint16_t& year, std::uint16_t& month,
     // numbers of about 2^30; beyond that the year wraps (never in range).
     const std::uint32_t n = static_cast<std::uint32_t>(stamp.DayNumber) + 305;
     const std::uint32_t n1 = 4 * n + 3;
-    const std::uint32_t century = n1 / kDaysPer400Years;            // [0, 29398]
+    const std::uint32_t century = n1 / kDaysPer400Years;           // [0, 29398]
     const std::uint32_t dayOfCentury = n1 % kDaysPer400Years / 4;  // [0, 36524]
     // Year of the century and day of the year from one multiplication: the
     // high half is the year, the low half scaled down is the day.
     const std::uint64_t p = std::uint64_t{2939745} * (4 * dayOfCentury + 3);
-    const auto yearOfCentury = static_cast<std::uint32_t>(p >> 32);                  // [0, 99]
-    const auto dayOfYear = static_cast<std::uint32_t>(p & 0xFFFFFFFFu) / 11758980;   // [0, 365]
+    const auto yearOfCentury = static_cast<std::uint32_t>(p >> 32);                 // [0, 99]
+    const auto dayOfYear = static_cast<std::uint32_t>(p & 0xFFFFFFFFu) / 11758980;  // [0, 365]
     // Months of 30.6 days from March, as a 16-bit fixed-point line.
     const std::uint32_t q = 2141 * dayOfYear + 197913;
-    const std::uint32_t m = q >> 16;              // [3, 14]
+    const std::uint32_t m = q >> 16;               // [3, 14]
     const std::uint32_t d = (q & 0xFFFFu) / 2141;  // [0, 30]
     const bool janFeb = dayOfYear >= 306;
     year = static_cast<std::uint16_t>(100 * century + yearOfCentury + (janFeb ? 1 : 0));

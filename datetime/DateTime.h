@@ -19,7 +19,7 @@ struct DayStamp {
     std::int32_t DayNumber = 0;  // 1 January 0001 is day 1
 };
 
-inline constexpr std::int32_t kDayNumberOfZero = 693594;  // 30 December 1899
+inline constexpr std::int32_t kDayNumberOfZero = 693594;      // 30 December 1899
 inline constexpr std::int32_t kDayNumberOfLastDay = 3652059;  // 31 December 9999
 
 using MonthRow = std::array<std::uint16_t, 12>;
@@ -34,11 +34,10 @@ bool TryMakeDate(std::uint16_t year, std::uint16_t month, std::uint16_t day, Dat
 DateTime MakeDate(std::uint16_t year, std::uint16_t month, std::uint16_t day);
 
 // False (and out untouched) unless hour <= 23, minute <= 59, second <= 59, millisecond <= 999.
-bool TryMakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                 std::uint16_t millisecond, DateTime& out);
+bool TryMakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second, std::uint16_t millisecond,
+                 DateTime& out);
 // Raises EConvertError "Invalid argument to time encode".
-DateTime MakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                  std::uint16_t millisecond);
+DateTime MakeTime(std::uint16_t hour, std::uint16_t minute, std::uint16_t second, std::uint16_t millisecond);
 
 // A date plus a time of day by the sign rule: date + time from 30 December
 // 1899 on, date - time before it, rounded once to the nearest double on every

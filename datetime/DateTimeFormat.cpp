@@ -72,7 +72,10 @@ inline std::size_t Run(std::string_view p, std::size_t& i) {
 
 class Renderer {
 public:
+    // The suppression stays on the line it names: not laid out.
+    // clang-format off
     explicit Renderer(DateTime value) : value_(value), fs_(Formats()) {}  // cppcheck-suppress uninitMemberVar ; buf_ is scratch space: only characters written are read
+    // clang-format on
 
     // Appends the expansion of the pattern after the first len characters
     // and gives the new count.

@@ -59,9 +59,9 @@ public:
         SkipSpaces();
         if (pos_ >= text_.size()) return false;
         const std::size_t n = std::min(word.size(), text_.size() - pos_);
-        const int result = platform::Sys().CompareText(
-            localeitems::kUserDefault, localeitems::kNormIgnoreCase, text_.data() + pos_, static_cast<int>(n),
-            word.data(), static_cast<int>(word.size()));
+        const int result =
+            platform::Sys().CompareText(localeitems::kUserDefault, localeitems::kNormIgnoreCase, text_.data() + pos_,
+                                        static_cast<int>(n), word.data(), static_cast<int>(word.size()));
         if (result != localeitems::kCstrEqual) return false;
         pos_ += n;
         return true;
@@ -131,9 +131,12 @@ bool Scanner::ReadTime(DateTime& time) {
 DateOrder DateFieldOrder(std::string_view pattern) {
     for (char c : pattern) {
         switch (c) {
-            case 'd': case 'D': return DateOrder::DayMonthYear;
-            case 'm': case 'M': return DateOrder::MonthDayYear;
-            case 'y': case 'Y': return DateOrder::YearMonthDay;
+            case 'd':
+            case 'D': return DateOrder::DayMonthYear;
+            case 'm':
+            case 'M': return DateOrder::MonthDayYear;
+            case 'y':
+            case 'Y': return DateOrder::YearMonthDay;
             default: break;
         }
     }

@@ -70,13 +70,13 @@ double AddWholeAndFraction(std::uint64_t whole, double fraction) {
     const int biased = static_cast<int>(bits >> 52);
     const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (biased ? std::uint64_t{1} << 52 : 0);
     const int shift = e - 52 - (biased ? biased : 1) + 1075;  // units to drop from m, >= e + 1
-    std::uint64_t sum = whole << (52 - e);                     // [2^52, 2^53)
+    std::uint64_t sum = whole << (52 - e);                    // [2^52, 2^53)
     if (shift < 64) {
         sum += m >> shift;
         const std::uint64_t rest = m & ((std::uint64_t{1} << shift) - 1);
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         if (rest > half || (rest == half && (sum & 1u))) ++sum;  // may reach 2^53: still exact
-    }  // else all of m lies below half a unit
+    }                                                            // else all of m lies below half a unit
     // Scaling by a power of two is exact; 2^(e - 52) is built from its fields.
     const double unit = std::bit_cast<double>(static_cast<std::uint64_t>(1023 + e - 52) << 52);
     return static_cast<double>(sum) * unit;

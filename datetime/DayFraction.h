@@ -32,7 +32,7 @@ inline std::int64_t DayFractionToMillis(double f) {
     if (f >= 1.0) return kMillisPerDay;  // outside the contract: a whole day at most
     const auto bits = std::bit_cast<std::uint64_t>(f);
     const int biased = static_cast<int>(bits >> 52);  // the sign is clear
-    if (biased == 0) return 0;  // subnormal: far below half a millisecond
+    if (biased == 0) return 0;                        // subnormal: far below half a millisecond
     const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
     // f * 86,400,000 = m * 84375 * 2^-s. The product is below 2^70, so a
     // shift over 71 leaves less than one half.

@@ -17,8 +17,7 @@ FormatSettings& Formats() { return g_current ? *g_current : ProcessSettings(); }
 
 ScopedFormatSettings::ScopedFormatSettings() : ScopedFormatSettings(Formats()) {}
 
-ScopedFormatSettings::ScopedFormatSettings(const FormatSettings& settings)
-    : own_(settings), previous_(g_current) {
+ScopedFormatSettings::ScopedFormatSettings(const FormatSettings& settings) : own_(settings), previous_(g_current) {
     g_current = &own_;
 }
 

@@ -26,7 +26,6 @@ static_assert(kS2359 == LOCALE_S2359);
 static_assert(kSDayName1 == LOCALE_SDAYNAME1 && kSDayName1 + 6 == LOCALE_SDAYNAME7);
 static_assert(kSAbbrevDayName1 == LOCALE_SABBREVDAYNAME1 && kSAbbrevDayName1 + 6 == LOCALE_SABBREVDAYNAME7);
 static_assert(kSMonthName1 == LOCALE_SMONTHNAME1 && kSMonthName1 + 11 == LOCALE_SMONTHNAME12);
-static_assert(kSAbbrevMonthName1 == LOCALE_SABBREVMONTHNAME1 &&
-              kSAbbrevMonthName1 + 11 == LOCALE_SABBREVMONTHNAME12);
+static_assert(kSAbbrevMonthName1 == LOCALE_SABBREVMONTHNAME1 && kSAbbrevMonthName1 + 11 == LOCALE_SABBREVMONTHNAME12);
 
 }  // namespace datetime::localeitems

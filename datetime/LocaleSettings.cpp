@@ -58,16 +58,16 @@ void LoadCalendarNames() {
     FormatSettings& fs = Formats();
     const platform::LCID id = platform::Sys().GetSystemDefaultLCID();
     for (unsigned i = 1; i <= 12; ++i) {
-        fs.MonthShortNames[i] = LocaleText(id, li::kSAbbrevMonthName1 + i - 1,
-                                           platform::LoadStr(res::SShortMonthNameJan + i - 1));
+        fs.MonthShortNames[i] =
+            LocaleText(id, li::kSAbbrevMonthName1 + i - 1, platform::LoadStr(res::SShortMonthNameJan + i - 1));
         fs.MonthLongNames[i] =
             LocaleText(id, li::kSMonthName1 + i - 1, platform::LoadStr(res::SLongMonthNameJan + i - 1));
     }
     // The platform numbers its days from Monday (1) to Sunday (7).
     for (unsigned i = 1; i <= 7; ++i) {
         const unsigned platformDay = (i + 5) % 7 + 1;
-        fs.DayShortNames[i] = LocaleText(id, li::kSAbbrevDayName1 + platformDay - 1,
-                                         platform::LoadStr(res::SShortDayNameSun + i - 1));
+        fs.DayShortNames[i] =
+            LocaleText(id, li::kSAbbrevDayName1 + platformDay - 1, platform::LoadStr(res::SShortDayNameSun + i - 1));
         fs.DayLongNames[i] =
             LocaleText(id, li::kSDayName1 + platformDay - 1, platform::LoadStr(res::SLongDayNameSun + i - 1));
     }

@@ -55,8 +55,7 @@ int TButtonRow::VisibleCount() const { return std::max(1, visible_.Count()); }
 
 TRowSize TButtonRow::Adjusted() const {
     int n = VisibleCount();
-    return {std::max(n * (buttonWidth_ - 1) + 1, n * (minButtonWidth_ - 1) + 1),
-            std::max(height_, minButtonHeight_)};
+    return {std::max(n * (buttonWidth_ - 1) + 1, n * (minButtonWidth_ - 1) + 1), std::max(height_, minButtonHeight_)};
 }
 
 TRowSize TButtonRow::Resize(int width, int height) {

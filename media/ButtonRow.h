@@ -35,14 +35,14 @@ struct TRowSize {
 // How to draw one visible button. Lines exclude their end point.
 struct TButtonPaint {
     TMPBtnType button;
-    TRowRect face;           // filled with the button face, outlined in the frame colour
+    TRowRect face;  // filled with the button face, outlined in the frame colour
     bool pressed;
     TRowPoint outerLine[3];  // shadow colour when pressed, else highlight colour
     bool innerShadow;        // only a button that is up has the inner shadow line
     TRowPoint innerLine[3];
     TButtonImage image;
-    TRowPoint imageOrigin;   // its transparent colour becomes the button face
-    bool focused;            // draw focusRect with the focus-rectangle call
+    TRowPoint imageOrigin;  // its transparent colour becomes the button face
+    bool focused;           // draw focusRect with the focus-rectangle call
     TRowRect focusRect;
 };
 

@@ -31,11 +31,11 @@ TButtonSet ButtonSetFromValue(const PropertyValue& value) {
 }
 
 TMPDeviceTypes DeviceTypeFromValue(const PropertyValue& value) {
-    return EnumFromValue<TMPDeviceTypes>(value,
-                                         {"dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT", "dtDigitalVideo",
-                                          "dtMMMovie", "dtOther", "dtOverlay", "dtScanner", "dtSequencer", "dtVCR",
-                                          "dtVideodisc", "dtWaveAudio"},
-                                         "device type");
+    return EnumFromValue<TMPDeviceTypes>(
+        value,
+        {"dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT", "dtDigitalVideo", "dtMMMovie", "dtOther", "dtOverlay",
+         "dtScanner", "dtSequencer", "dtVCR", "dtVideodisc", "dtWaveAudio"},
+        "device type");
 }
 
 void Polyline3(HDC dc, const TRowPoint (&points)[3]) {
@@ -48,7 +48,9 @@ void Polyline3(HDC dc, const TRowPoint (&points)[3]) {
 }  // namespace
 
 TMediaPlayer::TMediaPlayer(TComponent* owner)
-    : TWinControl(owner), device_(std::make_unique<TMediaDevice>(static_cast<TMediaNotifyTarget*>(this))), row_(std::make_unique<TButtonRow>(*device_)) {
+    : TWinControl(owner),
+      device_(std::make_unique<TMediaDevice>(static_cast<TMediaNotifyTarget*>(this))),
+      row_(std::make_unique<TButtonRow>(*device_)) {
     row_->OnClick = [this](TMPBtnType button, bool& doDefault) {
         if (OnClick) OnClick(this, button, doDefault);
     };
@@ -206,11 +208,8 @@ void TMediaPlayer::Act(unsigned rowAction) {
 LRESULT TMediaPlayer::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (msg) {
-        case mci::MmMciNotify:
-            device_->HandleNotify(wParam);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // the row paints every pixel
+        case mci::MmMciNotify: device_->HandleNotify(wParam); return 0;
+        case WM_ERASEBKGND: return 1;  // the row paints every pixel
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(handle_, &ps);
@@ -218,16 +217,10 @@ LRESULT TMediaPlayer::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             EndPaint(handle_, &ps);
             return 0;
         }
-        case WM_PRINTCLIENT:
-            PaintRow(reinterpret_cast<HDC>(wParam));
-            return 0;
+        case WM_PRINTCLIENT: PaintRow(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            Act(row_->MouseDown(x));
-            return 0;
-        case WM_MOUSEMOVE:
-            Act(row_->MouseMove(x, y));
-            return 0;
+        case WM_LBUTTONDBLCLK: Act(row_->MouseDown(x)); return 0;
+        case WM_MOUSEMOVE: Act(row_->MouseMove(x, y)); return 0;
         case WM_LBUTTONUP: {
             // Where the button comes up decides, even without a move before.
             row_->MouseMove(x, y);
@@ -248,8 +241,7 @@ LRESULT TMediaPlayer::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 Redraw();
             }
             break;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
                 row_->KeyDown(rkSpace);
@@ -261,11 +253,8 @@ LRESULT TMediaPlayer::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            Invalidate();
-            break;
-        default:
-            break;
+        case WM_KILLFOCUS: Invalidate(); break;
+        default: break;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
 }
@@ -325,8 +314,8 @@ void TMediaPlayer::DrawImage(HDC dc, HBITMAP image, int x, int y) {
     if (!source) return;
     scoped::SelectedObject selected(source.Get(), image);
     // The face is already under the image: its olive pixels are left out.
-    platform::LateTransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
-                                 info.bmHeight, kTransparent);
+    platform::LateTransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth, info.bmHeight,
+                                 kTransparent);
 }
 
 bool TMediaPlayer::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {

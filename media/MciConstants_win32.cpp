@@ -77,8 +77,8 @@ static_assert(mci::NotifyFailure == MCI_NOTIFY_FAILURE);
 static_assert(mci::ErrHardware == MCIERR_HARDWARE);
 
 // Same size, and every field at the same offset with the same size.
-#define DAWNBELL_SAME_FIELD(Ours, Theirs, field)                             \
-    static_assert(offsetof(mci::Ours, field) == offsetof(Theirs, field) &&   \
+#define DAWNBELL_SAME_FIELD(Ours, Theirs, field)                           \
+    static_assert(offsetof(mci::Ours, field) == offsetof(Theirs, field) && \
                   sizeof(mci::Ours::field) == sizeof(Theirs::field))
 #define DAWNBELL_SAME_SIZE(Ours, Theirs) static_assert(sizeof(mci::Ours) == sizeof(Theirs))
 
@@ -128,7 +128,10 @@ DAWNBELL_SAME_FIELD(AnimStepParms, MCI_ANIM_STEP_PARMS, dwFrames);
 
 DAWNBELL_SAME_SIZE(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA);
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, dwCallback);
+// The suppression stays on the line it names: not laid out.
+// clang-format off
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, hWnd);  // NOLINT(bugprone-sizeof-expression): compares two handle fields' sizes on purpose
+// clang-format on
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, nCmdShow);
 DAWNBELL_SAME_FIELD(AnimWindowParms, MCI_ANIM_WINDOW_PARMSA, lpstrText);
 

@@ -12,8 +12,8 @@ namespace {
 // The type name Open passes for each device type; none for auto-select.
 const char* DeviceTypeName(TMPDeviceTypes type) {
     static const char* const names[] = {
-        nullptr,     "AVIVideo", "CDAudio",   "DAT",       "DigitalVideo", "MMMovie",  "Other",
-        "Overlay",   "Scanner",  "Sequencer", "VCR",       "Videodisc",    "WaveAudio",
+        nullptr,   "AVIVideo", "CDAudio",   "DAT", "DigitalVideo", "MMMovie",   "Other",
+        "Overlay", "Scanner",  "Sequencer", "VCR", "Videodisc",    "WaveAudio",
     };
     return type < sizeof names / sizeof names[0] ? names[type] : nullptr;
 }
@@ -159,8 +159,8 @@ void TMediaDevice::ReadCapabilities() {
     canEject_ = (QueryCapability(mci::GetDevCapsCanEject) & 0xFF) != 0;
     hasVideo_ = (QueryCapability(mci::GetDevCapsHasVideo) & 0xFF) != 0;
     std::uint32_t type = QueryCapability(mci::GetDevCapsDeviceType);
-    canStep_ = type == mci::DevtypeAnimation || type == mci::DevtypeDigitalVideo ||
-               type == mci::DevtypeOverlay || type == mci::DevtypeVcr;
+    canStep_ = type == mci::DevtypeAnimation || type == mci::DevtypeDigitalVideo || type == mci::DevtypeOverlay ||
+               type == mci::DevtypeVcr;
 }
 
 std::uint32_t TMediaDevice::QueryCapability(std::uint32_t item) const {
@@ -213,10 +213,8 @@ void TMediaDevice::Pause() {
         p.dwCallback = Callback();
         std::uint32_t flags = mci::Notify | (waitPending_ && wait_ ? mci::Wait : 0);
         errorCode_ = Send(mci::Resume, flags, &p);
-        if (errorCode_ == 0)
-            waitPending_ = false;
-        else
-            Play();
+        if (errorCode_ == 0) waitPending_ = false;
+        else Play();
     }
 }
 
@@ -258,8 +256,7 @@ std::uint32_t TMediaDevice::TargetOfPrevious() {
     std::uint32_t track = mci::TmsfTrack(pos);
     std::uint32_t start = TrackStart(track);
     // Less than a second into a track goes back one more track; never below 1.
-    if (track > 1 && mci::TmsfMinute(pos) == mci::TmsfMinute(start) &&
-        mci::TmsfSecond(pos) == mci::TmsfSecond(start))
+    if (track > 1 && mci::TmsfMinute(pos) == mci::TmsfMinute(start) && mci::TmsfSecond(pos) == mci::TmsfSecond(start))
         return TrackStart(track - 1);
     return start;
 }
@@ -326,9 +323,7 @@ std::uint32_t TMediaDevice::Length() {
     return static_cast<std::uint32_t>(QueryStatus(mci::StatusLength, true));
 }
 
-std::uint32_t TMediaDevice::Position() {
-    return static_cast<std::uint32_t>(QueryStatus(mci::StatusPosition, true));
-}
+std::uint32_t TMediaDevice::Position() { return static_cast<std::uint32_t>(QueryStatus(mci::StatusPosition, true)); }
 
 std::uint32_t TMediaDevice::TrackCount() {
     RequireOpen();

@@ -32,8 +32,8 @@ std::string FormatProblem(const WaveHeader& h) {
     if (h.blockAlign == 0 || h.bytesPerSecond == 0) return "its format chunk is damaged";
     if (h.formatTag == kPcm || h.formatTag == kFloat || h.formatTag == kExtensible) {
         const unsigned bits = h.bitsPerSample;
-        const bool sizeOk = h.formatTag == kFloat ? (bits == 32 || bits == 64)
-                                                  : (bits == 8 || bits == 16 || bits == 24 || bits == 32);
+        const bool sizeOk =
+            h.formatTag == kFloat ? (bits == 32 || bits == 64) : (bits == 8 || bits == 16 || bits == 24 || bits == 32);
         if (!sizeOk) return "its sample size of " + std::to_string(bits) + " bits is not one a sound device plays";
         if (h.blockAlign != h.channels * (bits / 8)) return "its format chunk is damaged";
     } else if (h.bitsPerSample > 64) {

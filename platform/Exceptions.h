@@ -15,10 +15,10 @@ private:
     std::string message_;
 };
 
-#define DAWNBELL_EXCEPTION(Name)                  \
+#define DAWNBELL_EXCEPTION(Name)                                                                                   \
     class Name : public Exception { /* NOLINT(bugprone-macro-parentheses): a class name cannot be parenthesised */ \
-    public:                                       \
-        using Exception::Exception;               \
+    public:                                                                                                        \
+        using Exception::Exception;                                                                                \
     }
 
 DAWNBELL_EXCEPTION(EConvertError);

@@ -45,8 +45,7 @@ public:
     virtual int LocaleInfo(LCID locale, LCTYPE item, char* buf, int size) = 0;
     // CompareStringA: 1 less, 2 equal, 3 greater, 0 on failure. Lengths of -1
     // mean zero-terminated.
-    virtual int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA,
-                            const char* b, int lenB) = 0;
+    virtual int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b, int lenB) = 0;
 
     // LoadStringA from the program's string table: copies at most size - 1
     // characters and a zero, returns the count copied (0 when absent).
@@ -60,8 +59,7 @@ public:
     virtual std::string ModulePath() = 0;
 
     // mciSendCommandA; params points at the command's parameter block.
-    virtual MciError MciSendCommand(MciDevice device, std::uint32_t message,
-                                    std::uintptr_t flags, void* params) = 0;
+    virtual MciError MciSendCommand(MciDevice device, std::uint32_t message, std::uintptr_t flags, void* params) = 0;
     // mciGetErrorStringA: false when the code has no text.
     virtual bool MciGetErrorString(MciError error, char* buf, unsigned size) = 0;
 

@@ -27,8 +27,8 @@ public:
         lt.hour = static_cast<std::uint16_t>(tm.tm_hour);
         lt.minute = static_cast<std::uint16_t>(tm.tm_min);
         lt.second = static_cast<std::uint16_t>(tm.tm_sec);
-        lt.milliseconds = static_cast<std::uint16_t>(
-            duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+        lt.milliseconds =
+            static_cast<std::uint16_t>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
         return lt;
     }
     LCID GetSystemDefaultLCID() override { return 0x0409; }

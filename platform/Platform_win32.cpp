@@ -21,8 +21,7 @@ public:
     int LocaleInfo(LCID locale, LCTYPE item, char* buf, int size) override {
         return ::GetLocaleInfoA(locale, item, buf, size);
     }
-    int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b,
-                    int lenB) override {
+    int CompareText(LCID locale, std::uint32_t flags, const char* a, int lenA, const char* b, int lenB) override {
         return ::CompareStringA(locale, flags, a, lenA, b, lenB);
     }
     int LoadResourceString(unsigned id, char* buf, int size) override {
@@ -45,8 +44,7 @@ public:
             path.resize(path.size() * 2);
         }
     }
-    MciError MciSendCommand(MciDevice device, std::uint32_t message, std::uintptr_t flags,
-                            void* params) override {
+    MciError MciSendCommand(MciDevice device, std::uint32_t message, std::uintptr_t flags, void* params) override {
         return LateMciSendCommandA(device, message, flags, reinterpret_cast<DWORD_PTR>(params));
     }
     bool MciGetErrorString(MciError error, char* buf, unsigned size) override {
@@ -60,9 +58,7 @@ public:
     }
     bool SetWakeTimer(const LocalTime& due) override { return wakeTimer_.Set(due); }
     void CancelWakeTimer() override { wakeTimer_.Cancel(); }
-    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override {
-        return ::SetThreadExecutionState(flags);
-    }
+    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override { return ::SetThreadExecutionState(flags); }
 
 private:
     WakeTimer wakeTimer_;

@@ -80,8 +80,7 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM wParam, LPARA
                 if ((wParam & 0xFFF0) == SC_RESTORE && Application && Application->mainForm_)
                     Application->mainForm_->Show();
                 break;
-            default:
-                break;
+            default: break;
         }
     } catch (...) {
         if (Application) Application->HandleException(Application);

@@ -117,8 +117,7 @@ LRESULT TBitBtn::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Invalidate();
             return r;
         }
-        default:
-            return TButton::WndProc(msg, wParam, lParam);
+        default: return TButton::WndProc(msg, wParam, lParam);
     }
 }
 

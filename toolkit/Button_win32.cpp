@@ -120,8 +120,7 @@ LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             // their own idea of the default; the button keeps its own.
             if (!restyling_) return 0;
             return TWinControl::WndProc(msg, wParam, lParam);
-        default:
-            return TWinControl::WndProc(msg, wParam, lParam);
+        default: return TWinControl::WndProc(msg, wParam, lParam);
     }
 }
 
@@ -140,8 +139,7 @@ bool TButton::SetProperty(const std::string& name, const PropertyValue& value, D
     } else if (name == "Cancel") {
         SetCancel(value.AsBool());
     } else if (name == "ModalResult") {
-        if (value.GetKind() == PropertyValue::Kind::Integer)
-            SetModalResult(value.AsInt());
+        if (value.GetKind() == PropertyValue::Kind::Integer) SetModalResult(value.AsInt());
         else
             SetModalResult(EnumFromValue(
                 value, {"mrNone", "mrOk", "mrCancel", "mrAbort", "mrRetry", "mrIgnore", "mrYes", "mrNo", "mrAll"},

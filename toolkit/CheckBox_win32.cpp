@@ -1,6 +1,5 @@
 #include "toolkit/CheckBox.h"
 
-
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
 
@@ -66,15 +65,13 @@ bool TCheckBox::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
             result = reinterpret_cast<LRESULT>(ColorBrush());
             return true;
         }
-        default:
-            return false;
+        default: return false;
     }
 }
 
 bool TCheckBox::SetProperty(const std::string& name, const PropertyValue& value, DescriptionBinder& binder) {
     if (name == "Checked") SetChecked(value.AsBool());
-    else if (name == "State")
-        SetChecked(EnumFromValue(value, {"cbUnchecked", "cbChecked"}, "check box state") == 1);
+    else if (name == "State") SetChecked(EnumFromValue(value, {"cbUnchecked", "cbChecked"}, "check box state") == 1);
     else if (name == "Alignment")
         SetAlignment(EnumFromValue<TAlignment>(value, {"taLeftJustify", "taRightJustify", "taCenter"}, "alignment"));
     else return TWinControl::SetProperty(name, value, binder);

@@ -16,8 +16,7 @@ namespace {
 
 class TreeReader {
 public:
-    TreeReader(TComponent& root, const HandlerTable& handlers)
-        : root_(root), binder_(handlers) {}
+    TreeReader(TComponent& root, const HandlerTable& handlers) : root_(root), binder_(handlers) {}
 
     void Read(const FormNode& node) {
         root_.SetName(node.name);

@@ -1,6 +1,5 @@
 #include "toolkit/Edit.h"
 
-
 #include <vector>
 
 #include "platform/ScopedWin32.h"
@@ -156,8 +155,7 @@ bool TCustomEdit::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
             result = reinterpret_cast<LRESULT>(ColorBrush());
             return true;
         }
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -243,15 +241,13 @@ bool TCustomEdit::SetProperty(const std::string& name, const PropertyValue& valu
     else if (name == "ShrinkFont") SetShrinkFont(value.AsBool());
     else if (name == "BorderStyle")
         SetBorderStyle(EnumFromValue(value, {"bsNone", "bsSingle"}, "border style") ? TBorderStyle::bsSingle
-                                                                                     : TBorderStyle::bsNone);
+                                                                                    : TBorderStyle::bsNone);
     else if (name == "OnChange") OnChange = binder.Handler<void(TComponent*)>(value);
     else return TWinControl::SetProperty(name, value, binder);
     return true;
 }
 
-TEdit::TEdit(TComponent* owner) : TCustomEdit(owner) {
-    SetBounds(0, 0, 121, 21);
-}
+TEdit::TEdit(TComponent* owner) : TCustomEdit(owner) { SetBounds(0, 0, 121, 21); }
 
 void TEdit::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);

@@ -12,7 +12,13 @@ using TNotifyEvent = std::function<void(TComponent* sender)>;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using TShiftState = unsigned;
 enum TShiftStateBits : unsigned {
-    ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
 };
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;

@@ -20,8 +20,8 @@ enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TModalResultValue = int;
-constexpr TModalResultValue mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
-                            mrYes = 6, mrNo = 7, mrAll = 8;
+constexpr TModalResultValue mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                            mrNo = 7, mrAll = 8;
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 

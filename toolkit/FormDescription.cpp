@@ -67,10 +67,8 @@ const std::vector<PropertyValue>& PropertyValue::AsList() const {
 
 std::string PropertyValue::ToText() const {
     switch (kind_) {
-        case Kind::Integer:
-            return std::to_string(integer_);
-        case Kind::Identifier:
-            return text_;
+        case Kind::Integer: return std::to_string(integer_);
+        case Kind::Identifier: return text_;
         case Kind::String: {
             std::string s = "\"";
             for (char c : text_) {

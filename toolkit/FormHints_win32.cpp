@@ -1,6 +1,5 @@
 #include "toolkit/FormHints.h"
 
-
 #include <commctrl.h>
 
 #include <cassert>
@@ -43,9 +42,7 @@ void UseClassicLook(HWND h) {
 }
 }  // namespace
 
-TFormHints::TFormHints(TForm& form) : TWinControl(&form), form_(form) {
-    SetVisible(false);
-}
+TFormHints::TFormHints(TForm& form) : TWinControl(&form), form_(form) { SetVisible(false); }
 
 TFormHints* TFormHints::Of(const TForm& form) {
     for (int i = 0; i < form.ComponentCount(); ++i)

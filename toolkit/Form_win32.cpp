@@ -93,7 +93,10 @@ void TForm::ScaleToScreen() {
         clientWidth_ = MulDiv(clientWidth_, m, d);
         clientHeight_ = MulDiv(clientHeight_, m, d);
     } else {
+        // The suppression stays on the line it names: not laid out.
+        // clang-format off
         TControl::SetBounds(Left(), Top(), MulDiv(Width(), m, d), MulDiv(Height(), m, d));  // NOLINT(bugprone-parent-virtual-call): the children are scaled already, so no realign
+        // clang-format on
     }
     pixelsPerInch_ = screen;
 }
@@ -130,17 +133,11 @@ void TForm::CreateParams(TCreateParams& p) {
     p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     p.exStyle = WS_EX_CONTROLPARENT;
     switch (borderStyle_) {
-        case TBorderStyle::bsNone:
-            p.style |= WS_POPUP;
-            break;
+        case TBorderStyle::bsNone: p.style |= WS_POPUP; break;
         case TBorderStyle::bsSingle:
-        case TBorderStyle::bsToolWindow:
-            p.style |= WS_CAPTION | WS_BORDER;
-            break;
+        case TBorderStyle::bsToolWindow: p.style |= WS_CAPTION | WS_BORDER; break;
         case TBorderStyle::bsSizeable:
-        case TBorderStyle::bsSizeToolWin:
-            p.style |= WS_CAPTION | WS_THICKFRAME;
-            break;
+        case TBorderStyle::bsSizeToolWin: p.style |= WS_CAPTION | WS_THICKFRAME; break;
         case TBorderStyle::bsDialog:
             p.style |= WS_POPUP | WS_CAPTION;
             p.exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
@@ -201,7 +198,10 @@ void TForm::FitClientSize() {
         int width = (w.right - w.left) + clientWidth_ - (c.right - c.left);
         int height = (w.bottom - w.top) + clientHeight_ - (c.bottom - c.top);
         SetWindowPos(handle_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The suppression stays on the line it names: not laid out.
+        // clang-format off
         TControl::SetBounds(Left(), Top(), width, height);  // NOLINT(bugprone-parent-virtual-call): records the size the window was just given
+        // clang-format on
     }
 }
 
@@ -264,8 +264,7 @@ void TForm::Close() {
 }
 
 int TForm::ShowModal() {
-    if (Visible() || !Enabled() || modal_)
-        throw EInvalidOperation(platform::LoadStr(res::SCannotShowModal));
+    if (Visible() || !Enabled() || modal_) throw EInvalidOperation(platform::LoadStr(res::SCannotShowModal));
     // A control in the middle of a drag ends it before the window goes modal.
     if (HWND capture = GetCapture()) {
         SendMessageA(capture, WM_CANCELMODE, 0, 0);
@@ -315,9 +314,7 @@ bool TForm::IsFormDialogMessage(MSG& msg) {
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CLOSE:
-            Close();
-            return 0;
+        case WM_CLOSE: Close(); return 0;
         case DM_GETDEFID:
             if (auto* w = dynamic_cast<TWinControl*>(DefaultControl); w && w->HandleAllocated() && w->Enabled())
                 return MAKELRESULT(GetDlgCtrlID(w->Handle()), DC_HASDEFID);
@@ -359,8 +356,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                     }
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
 }

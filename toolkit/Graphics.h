@@ -12,8 +12,8 @@
 using TColor = unsigned long;
 
 constexpr TColor SystemColor(int index) { return 0x80000000u | static_cast<unsigned>(index); }
-constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clAqua = 0xFFFF00, clRed = 0x0000FF,
-                 clYellow = 0x00FFFF, clNavy = 0x800000, clGray = 0x808080, clSilver = 0xC0C0C0;
+constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clAqua = 0xFFFF00, clRed = 0x0000FF, clYellow = 0x00FFFF,
+                 clNavy = 0x800000, clGray = 0x808080, clSilver = 0xC0C0C0;
 constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE), clBtnText = SystemColor(COLOR_BTNTEXT),
                  clWindow = SystemColor(COLOR_WINDOW), clWindowText = SystemColor(COLOR_WINDOWTEXT),
                  clInfoBk = SystemColor(COLOR_INFOBK), clHighlight = SystemColor(COLOR_HIGHLIGHT),

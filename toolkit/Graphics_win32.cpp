@@ -18,12 +18,24 @@ COLORREF ColorToRGB(TColor c) {
 TColor ColorFromValue(const PropertyValue& v) {
     if (v.GetKind() == PropertyValue::Kind::Integer) return static_cast<TColor>(v.AsInteger());
     static const std::map<std::string, TColor> names = {
-        {"clBlack", clBlack},         {"clWhite", clWhite},         {"clAqua", clAqua},
-        {"clRed", clRed},             {"clYellow", clYellow},       {"clNavy", clNavy},
-        {"clGray", clGray},           {"clSilver", clSilver},       {"clBtnFace", clBtnFace},
-        {"clBtnText", clBtnText},     {"clWindow", clWindow},       {"clWindowText", clWindowText},
-        {"clInfoBk", clInfoBk},       {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText},
-        {"clBtnShadow", clBtnShadow}, {"clBtnHighlight", clBtnHighlight}, {"clGrayText", clGrayText},
+        {"clBlack", clBlack},
+        {"clWhite", clWhite},
+        {"clAqua", clAqua},
+        {"clRed", clRed},
+        {"clYellow", clYellow},
+        {"clNavy", clNavy},
+        {"clGray", clGray},
+        {"clSilver", clSilver},
+        {"clBtnFace", clBtnFace},
+        {"clBtnText", clBtnText},
+        {"clWindow", clWindow},
+        {"clWindowText", clWindowText},
+        {"clInfoBk", clInfoBk},
+        {"clHighlight", clHighlight},
+        {"clHighlightText", clHighlightText},
+        {"clBtnShadow", clBtnShadow},
+        {"clBtnHighlight", clBtnHighlight},
+        {"clGrayText", clGrayText},
     };
     auto it = names.find(v.AsIdentifier());
     if (it == names.end()) throw EReadError("unknown colour " + v.ToText());
@@ -65,8 +77,7 @@ void TFont::SetColor(TColor v) {
 }
 
 void TFont::Assign(const TFont& other) {
-    if (name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_)
-        return;
+    if (name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_) return;
     name_ = other.name_;
     height_ = other.height_;
     style_ = other.style_;

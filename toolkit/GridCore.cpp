@@ -191,8 +191,12 @@ TGridCoord GridCore::KeyTarget(unsigned key, bool ctrl) const {
     switch (key) {
         case kGridKeyLeft: t.col -= ctrl ? pageCols : 1; break;
         case kGridKeyRight: t.col += ctrl ? pageCols : 1; break;
-        case kGridKeyUp: if (!ctrl) t.row -= 1; break;  // Ctrl scrolls instead
-        case kGridKeyDown: if (!ctrl) t.row += 1; break;
+        case kGridKeyUp:
+            if (!ctrl) t.row -= 1;
+            break;  // Ctrl scrolls instead
+        case kGridKeyDown:
+            if (!ctrl) t.row += 1;
+            break;
         case kGridKeyHome:
             t.col = cols_.fixed;
             if (ctrl) t.row = rows_.fixed;

@@ -11,8 +11,8 @@
 #include "toolkit/DescriptionReader.h"
 
 static_assert(kGridKeyPrior == VK_PRIOR && kGridKeyNext == VK_NEXT && kGridKeyEnd == VK_END &&
-              kGridKeyHome == VK_HOME && kGridKeyLeft == VK_LEFT && kGridKeyUp == VK_UP &&
-              kGridKeyRight == VK_RIGHT && kGridKeyDown == VK_DOWN);
+              kGridKeyHome == VK_HOME && kGridKeyLeft == VK_LEFT && kGridKeyUp == VK_UP && kGridKeyRight == VK_RIGHT &&
+              kGridKeyDown == VK_DOWN);
 
 namespace {
 
@@ -374,8 +374,7 @@ LRESULT TCustomGrid::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_GETDLGCODE:  // NOLINT(bugprone-branch-clone): DLGC_WANTARROWS happens to equal the 1 below
             // Arrows are ours; Tab and Shift+Tab stay with the dialog keys.
             return DLGC_WANTARROWS;
-        case WM_ERASEBKGND:
-            return 1;  // painting covers every pixel
+        case WM_ERASEBKGND: return 1;  // painting covers every pixel
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(handle_, &ps);
@@ -402,30 +401,20 @@ LRESULT TCustomGrid::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            return PressButton(msg, wParam, lParam);
-        case WM_MOUSEMOVE:
-            DragTo(MouseX(lParam), MouseY(lParam));
-            return 0;
-        case WM_LBUTTONUP:
-            ReleaseButton(MouseX(lParam), MouseY(lParam));
-            return 0;
+        case WM_MBUTTONDBLCLK: return PressButton(msg, wParam, lParam);
+        case WM_MOUSEMOVE: DragTo(MouseX(lParam), MouseY(lParam)); return 0;
+        case WM_LBUTTONUP: ReleaseButton(MouseX(lParam), MouseY(lParam)); return 0;
         case WM_TIMER:
             if (wParam != kSelectTimerId) break;
             SyncClientSize();
             if (selecting_ && !core_.InScrollableCells(pointer_.x, pointer_.y)) TrackPointer(pointer_.x, pointer_.y);
             return 0;
-        case WM_CANCELMODE:
-            EndSelecting(true);
-            break;
+        case WM_CANCELMODE: EndSelecting(true); break;
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != handle_) EndSelecting(true);
             return 0;
-        case WM_KEYDOWN:
-            PressKey(static_cast<WORD>(wParam));
-            return 0;
-        default:
-            break;
+        case WM_KEYDOWN: PressKey(static_cast<WORD>(wParam)); return 0;
+        default: break;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
 }

@@ -1,10 +1,6 @@
 #include "toolkit/GroupBox.h"
 
-
-
-TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 185, 105);
-}
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
 
 void TGroupBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -42,8 +38,7 @@ LRESULT TGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             ScreenToClient(handle_, &p);
             return GraphicChildAt(p.x, p.y) ? HTCLIENT : hit;
         }
-        default:
-            return TWinControl::WndProc(msg, wParam, lParam);
+        default: return TWinControl::WndProc(msg, wParam, lParam);
     }
 }
 

@@ -5,9 +5,7 @@
 #include "toolkit/FormDescription.h"
 #include "toolkit/StartupTrace.h"
 
-TImage::TImage(TComponent* owner) : TControl(owner) {
-    SetBounds(0, 0, 105, 105);
-}
+TImage::TImage(TComponent* owner) : TControl(owner) { SetBounds(0, 0, 105, 105); }
 
 TImage::~TImage() { Clear(); }
 

@@ -5,9 +5,7 @@
 #include "toolkit/StartupTrace.h"
 #include "toolkit/WinControl.h"
 
-TLabel::TLabel(TComponent* owner) : TControl(owner) {
-    SetBounds(0, 0, 65, 17);
-}
+TLabel::TLabel(TComponent* owner) : TControl(owner) { SetBounds(0, 0, 65, 17); }
 
 void TLabel::SetAlignment(TAlignment v) {
     if (v == alignment_) return;
@@ -72,15 +70,9 @@ UINT TLabel::DrawTextFlags() const {
     if (wordWrap_) flags |= DT_WORDBREAK;
     if (!showAccelChar_) flags |= DT_NOPREFIX;
     switch (alignment_) {
-        case TAlignment::taLeftJustify:
-            flags |= DT_LEFT;
-            break;
-        case TAlignment::taRightJustify:
-            flags |= DT_RIGHT;
-            break;
-        case TAlignment::taCenter:
-            flags |= DT_CENTER;
-            break;
+        case TAlignment::taLeftJustify: flags |= DT_LEFT; break;
+        case TAlignment::taRightJustify: flags |= DT_RIGHT; break;
+        case TAlignment::taCenter: flags |= DT_CENTER; break;
     }
     return flags;
 }

@@ -1,6 +1,5 @@
 #include "toolkit/Memo.h"
 
-
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
 
@@ -47,9 +46,7 @@ void TMemoLines::Assign(const TStrings& other) {
     if (&other != this) Store(other.ToVector());
 }
 
-TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), lines_(*this) {
-    SetBounds(0, 0, 185, 89);
-}
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), lines_(*this) { SetBounds(0, 0, 185, 89); }
 
 void TMemo::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);

@@ -8,11 +8,10 @@
 #include "toolkit/Form.h"
 
 static_assert(vk::Back == VK_BACK && vk::Tab == VK_TAB && vk::Return == VK_RETURN && vk::Shift == VK_SHIFT &&
-              vk::Control == VK_CONTROL && vk::Menu == VK_MENU && vk::Escape == VK_ESCAPE &&
-              vk::Space == VK_SPACE && vk::Prior == VK_PRIOR && vk::Next == VK_NEXT && vk::End == VK_END &&
-              vk::Home == VK_HOME && vk::Left == VK_LEFT && vk::Up == VK_UP && vk::Right == VK_RIGHT &&
-              vk::Down == VK_DOWN && vk::Insert == VK_INSERT && vk::Delete == VK_DELETE && vk::F1 == VK_F1 &&
-              vk::F12 == VK_F12);
+              vk::Control == VK_CONTROL && vk::Menu == VK_MENU && vk::Escape == VK_ESCAPE && vk::Space == VK_SPACE &&
+              vk::Prior == VK_PRIOR && vk::Next == VK_NEXT && vk::End == VK_END && vk::Home == VK_HOME &&
+              vk::Left == VK_LEFT && vk::Up == VK_UP && vk::Right == VK_RIGHT && vk::Down == VK_DOWN &&
+              vk::Insert == VK_INSERT && vk::Delete == VK_DELETE && vk::F1 == VK_F1 && vk::F12 == VK_F12);
 
 namespace {
 

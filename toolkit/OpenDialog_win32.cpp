@@ -1,6 +1,5 @@
 #include "toolkit/OpenDialog.h"
 
-
 #include <vector>
 
 #include "platform/SystemLibraries.h"
@@ -118,10 +117,9 @@ bool TOpenDialog::SetProperty(const std::string& name, const PropertyValue& valu
         for (const PropertyValue& item : value.AsList())
             options |= 1u << EnumFromValue(item,
                                            {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir",
-                                            "ofShowHelp", "ofNoValidate", "ofAllowMultiSelect",
-                                            "ofExtensionDifferent", "ofPathMustExist", "ofFileMustExist",
-                                            "ofCreatePrompt", "ofShareAware", "ofNoReadOnlyReturn",
-                                            "ofNoTestFileCreate"},
+                                            "ofShowHelp", "ofNoValidate", "ofAllowMultiSelect", "ofExtensionDifferent",
+                                            "ofPathMustExist", "ofFileMustExist", "ofCreatePrompt", "ofShareAware",
+                                            "ofNoReadOnlyReturn", "ofNoTestFileCreate"},
                                            "open option");
         SetOptions(options);
     } else {

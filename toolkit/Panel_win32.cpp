@@ -1,6 +1,5 @@
 #include "toolkit/Panel.h"
 
-
 #include "platform/ScopedWin32.h"
 #include "toolkit/DescriptionReader.h"
 #include "toolkit/EnumProperty.h"
@@ -14,9 +13,7 @@ void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
 }
 }  // namespace
 
-TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 185, 41);
-}
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
 
 void TPanel::Changed() {
     Invalidate();
@@ -138,7 +135,7 @@ bool TPanel::SetProperty(const std::string& name, const PropertyValue& value, De
     else if (name == "BorderWidth") SetBorderWidth(value.AsInt());
     else if (name == "BorderStyle")
         SetBorderStyle(EnumFromValue(value, {"bsNone", "bsSingle"}, "border style") ? TBorderStyle::bsSingle
-                                                                                     : TBorderStyle::bsNone);
+                                                                                    : TBorderStyle::bsNone);
     else if (name == "Alignment")
         SetAlignment(EnumFromValue<TAlignment>(value, {"taLeftJustify", "taRightJustify", "taCenter"}, "alignment"));
     else return TWinControl::SetProperty(name, value, binder);

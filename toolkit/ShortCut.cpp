@@ -55,9 +55,7 @@ bool IsEditingShortCut(TShortCut shortCut) {
         case scCtrl | 'A':
         case scCtrl | vk::Insert:
         case scShift | vk::Insert:
-        case scShift | vk::Delete:
-            return true;
-        default:
-            return false;
+        case scShift | vk::Delete: return true;
+        default: return false;
     }
 }

@@ -16,10 +16,9 @@ constexpr TShortCut scAlt = 0x8000;
 // The virtual-key codes that have a name of their own in shortcut texts
 // (checked against the system's values in the Win32 build).
 namespace vk {
-constexpr unsigned Back = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11, Menu = 0x12,
-                   Escape = 0x1B, Space = 0x20, Prior = 0x21, Next = 0x22, End = 0x23, Home = 0x24,
-                   Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E,
-                   F1 = 0x70, F12 = 0x7B;
+constexpr unsigned Back = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11, Menu = 0x12, Escape = 0x1B,
+                   Space = 0x20, Prior = 0x21, Next = 0x22, End = 0x23, Home = 0x24, Left = 0x25, Up = 0x26,
+                   Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E, F1 = 0x70, F12 = 0x7B;
 }  // namespace vk
 
 // The shortcut a key press makes; scNone for a key code outside 1..255 or a

@@ -39,8 +39,8 @@ double Ms(long long ticks) {
 // "thread-self" is its thread); the file stays open, so a reading is one read
 // of /proc and no request to the server.
 long Switches() {
-    static HANDLE file = CreateFileA("Z:\\proc\\thread-self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, 0, nullptr);
+    static HANDLE file =
+        CreateFileA("Z:\\proc\\thread-self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     char buf[4096];
     DWORD n = 0;
@@ -90,8 +90,8 @@ void WriteStartupTrace() {
     std::map<int, std::pair<std::string, Bucket>> ordered;
     for (auto& [name, b] : Buckets()) ordered[b.order] = {name, b};
     for (auto& [order, entry] : ordered)
-        std::fprintf(out, "%s\t%.2f ms\t%ld blocks\t%d\n", entry.first.c_str(), entry.second.ms,
-                     entry.second.blocks, entry.second.calls);
+        std::fprintf(out, "%s\t%.2f ms\t%ld blocks\t%d\n", entry.first.c_str(), entry.second.ms, entry.second.blocks,
+                     entry.second.calls);
     std::fclose(out);
 }
 #endif

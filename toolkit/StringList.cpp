@@ -39,8 +39,7 @@ void TStrings::SetText(const std::string& text) {
 }
 
 void TStrings::CheckIndex(int index, int count) const {
-    if (index < 0 || index >= count)
-        throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= count) throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 std::string TStringList::Strings(int index) const {

@@ -1,6 +1,5 @@
 #include "toolkit/TabPage.h"
 
-
 #include "toolkit/TabbedNotebook.h"
 
 TTabPage::TTabPage(TComponent* owner) : TWinControl(owner) {}

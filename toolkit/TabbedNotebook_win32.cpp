@@ -139,8 +139,7 @@ void TTabbedNotebook::UpdateTabs() {
         item.pszText = caption.data();
         if (i < SendMessageA(tabs_, TCM_GETITEMCOUNT, 0, 0))
             SendMessageA(tabs_, TCM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        else
-            SendMessageA(tabs_, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        else SendMessageA(tabs_, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
     if (SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) != pageIndex_)
         SendMessageA(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(pageIndex_), 0);
@@ -190,10 +189,10 @@ LRESULT TTabbedNotebook::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             tabs_ = nullptr;
             break;
         case WM_SIZE:
-            if (tabs_) SetWindowPos(tabs_, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER | SWP_NOACTIVATE);
+            if (tabs_)
+                SetWindowPos(tabs_, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
-        default:
-            break;
+        default: break;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
 }

@@ -39,8 +39,7 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 void TTimer::UpdateTimer() {
     KillTimer(window_, 1);
     if (interval_ != 0 && enabled_ && onTimer_) {
-        if (SetTimer(window_, 1, interval_, nullptr) == 0)
-            throw EOutOfResources(platform::LoadStr(res::SOutOfTimers));
+        if (SetTimer(window_, 1, interval_, nullptr) == 0) throw EOutOfResources(platform::LoadStr(res::SOutOfTimers));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "toolkit/TrackBar.h"
 
-
 #include <commctrl.h>
 
 #include "toolkit/DescriptionReader.h"
@@ -156,8 +155,7 @@ bool TTrackBar::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
             result = reinterpret_cast<LRESULT>(ColorBrush());
             return true;
         }
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -42,7 +42,10 @@ HWND AllocateHWnd(UtilWindowHandler handler) {
     HWND h = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!h) throw EOutOfResources(platform::LoadStr(res::SWindowCreate));
     SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new UtilWindowHandler(std::move(handler))));
+    // The suppression stays on the line it names: not laid out.
+    // clang-format off
     SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForwardingProc));  // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the window owns the handler and frees it at WM_NCDESTROY
+    // clang-format on
     return h;
 }
 

@@ -37,14 +37,10 @@ HWND ControlWindowOf(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSCROLLBAR:
-            return reinterpret_cast<HWND>(lParam);
-        case WM_NOTIFY:
-            return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
-        case WM_DRAWITEM:
-            return wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
-        default:
-            return nullptr;
+        case WM_CTLCOLORSCROLLBAR: return reinterpret_cast<HWND>(lParam);
+        case WM_NOTIFY: return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+        case WM_DRAWITEM: return wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+        default: return nullptr;
     }
 }
 
@@ -165,14 +161,14 @@ void TWinControl::CreateWnd() {
     if (!p.systemClass) RegisterToolkitClass(p);
     TWinControl* previous = g_creating;
     g_creating = p.systemClass ? nullptr : this;
-    HWND h = CreateWindowExA(p.exStyle, p.winClassName.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
-                             p.height, p.parent, p.menu, GetModuleHandleA(nullptr), this);
+    HWND h = CreateWindowExA(p.exStyle, p.winClassName.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width, p.height,
+                             p.parent, p.menu, GetModuleHandleA(nullptr), this);
     g_creating = previous;
     if (!h) throw EOutOfResources(platform::LoadStr(res::SWindowCreate) + " " + Name());
     if (p.systemClass) {
         Bind(h);
-        nativeProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWndProc)));
+        nativeProc_ =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWndProc)));
     }
     WindowCreated();
 }
@@ -222,11 +218,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_SIZE:
-            Realign();
-            break;
-        default:
-            break;
+        case WM_SIZE: Realign(); break;
+        default: break;
     }
     return DefaultHandler(msg, wParam, lParam);
 }
@@ -280,16 +273,11 @@ bool TWinControl::RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lPara
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            press = true;
-            break;
+        case WM_MBUTTONDOWN: press = true; break;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            release = true;
-            break;
-        case WM_MOUSEMOVE:
-            break;
+        case WM_MBUTTONUP: release = true; break;
+        case WM_MOUSEMOVE: break;
         case WM_CANCELMODE:
             if (TControl* c = captureControl_) {
                 EndMouseCapture();
@@ -302,8 +290,7 @@ bool TWinControl::RouteMouseToGraphicChild(UINT msg, WPARAM wParam, LPARAM lPara
                 c->MouseCaptureLost();
             }
             return false;
-        default:
-            return false;
+        default: return false;
     }
     if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) button = TMouseButton::mbRight;
     if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_MBUTTONDBLCLK) button = TMouseButton::mbMiddle;
@@ -444,9 +431,7 @@ void TWinControl::Realign() {
                     c->SetBounds(r.right - c->Width(), r.top, c->Width(), r.bottom - r.top);
                     r.right -= c->Width();
                     break;
-                default:
-                    c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-                    break;
+                default: c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); break;
             }
         }
     }

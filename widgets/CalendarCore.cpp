@@ -17,9 +17,7 @@ namespace {
 
 // A year in 400..799 with the same leap status as `year`: the Gregorian rule
 // repeats every 400 years, and the date library takes 16-bit years only.
-std::uint16_t YearInCycle(int year) {
-    return static_cast<std::uint16_t>((year % 400 + 400) % 400 + 400);
-}
+std::uint16_t YearInCycle(int year) { return static_cast<std::uint16_t>((year % 400 + 400) % 400 + 400); }
 
 struct SplitFields {
     int year, month, day;
@@ -61,8 +59,7 @@ void CalendarCore::SetDateElement(int index, int value) {
             if (value > DaysInCurrentMonth() || value == f.day) return;
             f.day = value;
             break;
-        default:
-            return;
+        default: return;
     }
     // The day is deliberately not clamped: 31 January -> February is refused
     // here, before anything has changed.

@@ -10,8 +10,7 @@ TCalendar::TCalendar(TComponent* owner) : TCustomGrid(owner) {
     SetColCount(widgets::CalendarCore::ColCount);
     SetRowCount(widgets::CalendarCore::RowCount);
     SetOptions((Options() & ~static_cast<TGridOptions>(goRangeSelect)) | goDrawFocusSelected);
-    core_.SetHooks({[this](int col, int row) { MoveCurrent(col, row, false, false); },
-                    [this] { Invalidate(); },
+    core_.SetHooks({[this](int col, int row) { MoveCurrent(col, row, false, false); }, [this] { Invalidate(); },
                     [this] { DateChanged(); }});
     core_.Relayout();
 }
@@ -79,9 +78,9 @@ bool TCalendar::SetProperty(const std::string& name, const PropertyValue& value,
     } else if (name == "OnChange") {
         OnChange = binder.Handler<void(TComponent*)>(value);
     } else if (name == "Year" || name == "Month" || name == "Day") {
-        const int index = name == "Year" ? widgets::CalendarCore::ElementYear
-                        : name == "Month" ? widgets::CalendarCore::ElementMonth
-                                          : widgets::CalendarCore::ElementDay;
+        const int index = name == "Year"    ? widgets::CalendarCore::ElementYear
+                          : name == "Month" ? widgets::CalendarCore::ElementMonth
+                                            : widgets::CalendarCore::ElementDay;
         try {
             SetDateElement(index, value.AsInt());
         } catch (const EConvertError& e) {

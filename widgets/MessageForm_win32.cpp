@@ -2,9 +2,7 @@
 
 std::function<void(int helpContext)> MessageDialogHelp;
 
-TMessageForm::TMessageForm(TComponent* owner) : TForm(owner) {
-    SetBorderStyle(TBorderStyle::bsDialog);
-}
+TMessageForm::TMessageForm(TComponent* owner) : TForm(owner) { SetBorderStyle(TBorderStyle::bsDialog); }
 
 void TMessageForm::HelpBtnClick(TComponent*) {
     if (MessageDialogHelp) MessageDialogHelp(helpContext_);
@@ -21,13 +19,12 @@ widgets::LayoutSize TMessageForm::FrameSize() {
 void TMessageForm::SetBounds(int left, int top, int width, int height) {
     TForm::SetBounds(left, top, width, height);
     // A top-level window is not moved by the control's own bounds.
-    if (HandleAllocated())
-        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (HandleAllocated()) SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool TMessageForm::IsFormDialogMessage(MSG& msg) {
-    const bool enterOrEsc = (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) &&
-                            (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+    const bool enterOrEsc =
+        (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
     const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
     // Left to the focused control, which ignores both keys.
     if (enterOrEsc && modified) return false;

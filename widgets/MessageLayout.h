@@ -47,8 +47,8 @@ struct MessageLayoutInput {
     MessageKind kind = MessageKind::Custom;
     MessageButtons buttons = 0;
     DialogUnits units;
-    LayoutSize screen;           // screen width and height
-    LayoutSize frame;            // what borders and caption bar add to the client size
+    LayoutSize screen;             // screen width and height
+    LayoutSize frame;              // what borders and caption bar add to the client size
     std::string applicationTitle;  // caption of the custom kind
     TextMeasure measure;
 };
@@ -66,9 +66,9 @@ struct MessageButtonPlace {
 struct MessageLayout {
     std::string caption;
     LayoutSize client;
-    LayoutRect window;      // centred outer bounds
-    unsigned iconId = 0;    // 0: no icon
-    LayoutRect icon;        // empty without an icon
+    LayoutRect window;    // centred outer bounds
+    unsigned iconId = 0;  // 0: no icon
+    LayoutRect icon;      // empty without an icon
     LayoutRect label;
     std::vector<MessageButtonPlace> buttons;  // in table (and tab) order
 };

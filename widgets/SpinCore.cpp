@@ -24,14 +24,10 @@ int GlyphImageCount(int bitmapWidth, int bitmapHeight, int currentCount) {
 
 std::optional<SpinKeyAction> SpinKeyActionFor(unsigned key, SpinArrow focused) {
     switch (key) {
-    case kKeyUp:
-        return SpinKeyAction{SpinArrow::Up, true};
-    case kKeyDown:
-        return SpinKeyAction{SpinArrow::Down, true};
-    case kKeySpace:
-        return SpinKeyAction{focused, false};
-    default:
-        return std::nullopt;
+        case kKeyUp: return SpinKeyAction{SpinArrow::Up, true};
+        case kKeyDown: return SpinKeyAction{SpinArrow::Down, true};
+        case kKeySpace: return SpinKeyAction{focused, false};
+        default: return std::nullopt;
     }
 }
 

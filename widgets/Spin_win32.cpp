@@ -31,12 +31,9 @@ private:
 
 widgets::ArrowMouseButton ArrowButtonOf(TMouseButton b) {
     switch (b) {
-        case TMouseButton::mbRight:
-            return widgets::ArrowMouseButton::Right;
-        case TMouseButton::mbMiddle:
-            return widgets::ArrowMouseButton::Middle;
-        default:
-            return widgets::ArrowMouseButton::Left;
+        case TMouseButton::mbRight: return widgets::ArrowMouseButton::Right;
+        case TMouseButton::mbMiddle: return widgets::ArrowMouseButton::Middle;
+        default: return widgets::ArrowMouseButton::Left;
     }
 }
 
@@ -73,18 +70,27 @@ void TTimerSpeedButton::Paint(HDC dc) {
 }
 
 void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    // The suppression stays on the line it names: not laid out.
+    // clang-format off
     TControl::MouseDown(button, shift, x, y);  // OnMouseDown first; NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
+    // clang-format on
     repeat_.MouseDown(ArrowButtonOf(button));
     Repaint();
 }
 
 void TTimerSpeedButton::MouseMove(TShiftState shift, int x, int y) {
+    // The suppression stays on the line it names: not laid out.
+    // clang-format off
     TControl::MouseMove(shift, x, y);  // NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
+    // clang-format on
     repeat_.MouseMove(x, y);
 }
 
 void TTimerSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    // The suppression stays on the line it names: not laid out.
+    // clang-format off
     TControl::MouseUp(button, shift, x, y);  // NOLINT(bugprone-parent-virtual-call): the arrow repeats by itself instead of the speed button's press and click
+    // clang-format on
     repeat_.MouseUp(x, y);
 }
 
@@ -118,8 +124,7 @@ bool TTimerSpeedButton::HoldsCapture() const {
 void TTimerSpeedButton::Repaint() {
     // The repeat rules keep the pressed state; the speed button draws it.
     SetDragging(repeat_.Dragging());
-    if (Enabled())
-        SetState(repeat_.State() == widgets::ArrowState::Down ? TButtonState::bsDown : TButtonState::bsUp);
+    if (Enabled()) SetState(repeat_.State() == widgets::ArrowState::Down ? TButtonState::bsDown : TButtonState::bsUp);
 }
 
 // ---- TSpinButton
@@ -199,8 +204,7 @@ void TSpinButton::ArrowPress(TComponent* sender, TMouseButton button) {
     MakeFocused(sender == up_ ? SpinArrow::Up : SpinArrow::Down);
     if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() && !focusControl_->Focused())
         focusControl_->SetFocus();
-    else if (TabStop() && !Focused() && CanFocus())
-        SetFocus();
+    else if (TabStop() && !Focused() && CanFocus()) SetFocus();
 }
 
 void TSpinButton::ArrowClick(TComponent* sender) {
@@ -236,8 +240,7 @@ bool TSpinButton::KeyDown(unsigned key) {
 
 LRESULT TSpinButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;  // the arrows cover the whole window
+        case WM_ERASEBKGND: return 1;  // the arrows cover the whole window
         case WM_SIZE: {
             TWinControl::WndProc(msg, wParam, lParam);
             if (Loading()) return 0;
@@ -255,13 +258,11 @@ LRESULT TSpinButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             focus_.LostFocus();
             ShowFocusFlags();
             break;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS;
         case WM_KEYDOWN:
             if (KeyDown(static_cast<unsigned>(wParam))) return 0;
             break;
-        default:
-            break;
+        default: break;
     }
     return TWinControl::WndProc(msg, wParam, lParam);
 }

@@ -83,7 +83,6 @@ public:
     std::uint32_t Interval() const;
     bool Armed() const { return state_ != State::Idle; }
     const std::string& Caption() const { return caption_; }
-    bool Daily() const { return daily_; }
     // The day a daily alarm last rang for (the day it was due), whole days;
     // 0 when none.
     datetime::DateTime LastFired() const { return lastFired_; }
